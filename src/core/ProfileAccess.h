@@ -1,0 +1,18 @@
+#pragma once
+#include <string>
+#include <vector>
+
+class PrivateProfile;
+
+// One key of a section, read into a buffer of 4096 characters; missing reads as "".
+std::string ReadProfileString(const PrivateProfile& profile, const std::string& path,
+                              const std::string& section, const std::string& key);
+
+// A whole section as its lines "key=value", read with a buffer of 1024 characters
+// that doubles while the reader reports size - 2 (its sign of truncation).
+std::vector<std::string> ReadProfileSection(const PrivateProfile& profile, const std::string& path,
+                                            const std::string& section);
+
+// Replaces a whole section by `lines`.
+bool WriteProfileSection(PrivateProfile& profile, const std::string& path, const std::string& section,
+                         const std::vector<std::string>& lines);

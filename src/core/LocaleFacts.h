@@ -15,6 +15,8 @@ public:
     virtual std::string ShortDateFormat() const = 0;
     virtual std::string TimeFormat() const = 0;
     virtual std::string TimeSeparator() const = 0;
+    // The system's ANSI code page (GetACP): 932 on a Japanese system.
+    virtual unsigned AnsiCodePage() const = 0;
     // Conversions between UTF-8 and the system's ANSI code page (932 on a Japanese
     // system); characters the code page lacks become '?'.
     virtual std::string SystemTextFromUtf8(std::string_view utf8) const = 0;

@@ -1,0 +1,63 @@
+#include "CalendarGrid.h"
+
+#include "DateKeys.h"
+#include "ScheduleStore.h"
+
+namespace {
+
+bool HasBit(const std::uint32_t* dayStates, int wordCount, int word, int day) {
+    if (!dayStates || word >= wordCount || day < 1 || day > 31) return false;
+    return (dayStates[word] >> (day - 1)) & 1u;
+}
+
+}  // namespace
+
+void CalendarGrid::SetRange(const DayStateRequest& request) {
+    displayedYear_ = request.startYear;
+    displayedMonth_ = request.startMonth + 1;
+    if (displayedMonth_ > 12) {
+        displayedMonth_ %= 12;
+        displayedYear_ += 1;
+    }
+    const COleDateTime firstDay(displayedYear_, displayedMonth_, 1);
+    // A month that begins on a Sunday shows a whole week of the previous one.
+    const int weekday = firstDay.GetDayOfWeek();
+    lead_ = weekday == 1 ? 7 : weekday - 1;
+    days_ = COleDateTime::DaysInMonth(displayedYear_, displayedMonth_);
+    trail_ = kCells - days_ - lead_;
+    firstCellDate_ = firstDay - lead_;
+    lastCellDate_ = firstDay + (days_ + trail_ - 1);
+}
+
+COleDateTime CalendarGrid::DateOfCell(int cell) const {
+    if (cell < 0 || cell >= kCells) return COleDateTime::Invalid();
+    return firstCellDate_ + cell;
+}
+
+std::vector<int> CalendarGrid::MarkedCells(const std::uint32_t* dayStates, int wordCount) const {
+    std::vector<int> cells;
+    if (!dayStates || !firstCellDate_.IsValid()) return cells;
+    const int firstLeadDay = firstCellDate_.GetDay();
+    for (int i = 0; i < lead_; ++i) {
+        if (HasBit(dayStates, wordCount, 0, firstLeadDay + i)) cells.push_back(i);
+    }
+    for (int i = 0; i < days_; ++i) {
+        if (HasBit(dayStates, wordCount, 1, i + 1)) cells.push_back(lead_ + i);
+    }
+    for (int i = 0; i < trail_; ++i) {
+        if (HasBit(dayStates, wordCount, 2, i + 1)) cells.push_back(lead_ + days_ + i);
+    }
+    return cells;
+}
+
+std::vector<int> CalendarGrid::ScheduleCells(const ScheduleStore& schedules, const DateKeys& keys) const {
+    std::vector<int> cells;
+    if (!firstCellDate_.IsValid() || !lastCellDate_.IsValid()) return cells;
+    for (const auto& entry : schedules.entries()) {
+        const COleDateTime date = keys.Parse(entry.first);
+        if (date.IsValid() && firstCellDate_ <= date && date <= lastCellDate_) {
+            cells.push_back(date - firstCellDate_);
+        }
+    }
+    return cells;
+}

@@ -1,0 +1,45 @@
+#pragma once
+#include <cstdint>
+#include <vector>
+
+#include "COleDateTime.h"
+#include "DayStateRequest.h"
+
+class DateKeys;
+class ScheduleStore;
+
+// The 42 day cells (six rows of seven, Sunday first) of the one displayed month,
+// the month after the first month of the last day-state request.
+class CalendarGrid {
+public:
+    // Rebuilds the grid for the range of `request`.
+    void SetRange(const DayStateRequest& request);
+
+    int displayedYear() const { return displayedYear_; }
+    int displayedMonth() const { return displayedMonth_; }
+    int lead() const { return lead_; }    // 1..7 cells of the previous month
+    int days() const { return days_; }
+    int trail() const { return trail_; }  // cells of the next month
+    const COleDateTime& firstCellDate() const { return firstCellDate_; }
+    const COleDateTime& lastCellDate() const { return lastCellDate_; }
+
+    // The date shown in a cell; invalid outside 0..41.
+    COleDateTime DateOfCell(int cell) const;
+
+    // Cells whose day carries a bit of the answer: word 0 the previous month,
+    // word 1 the displayed one, word 2 the next; `wordCount` words exist.
+    std::vector<int> MarkedCells(const std::uint32_t* dayStates, int wordCount) const;
+    // One cell per schedule whose key reads as a date within the grid, in key order.
+    std::vector<int> ScheduleCells(const ScheduleStore& schedules, const DateKeys& keys) const;
+
+    static constexpr int kCells = 42;
+
+private:
+    int displayedYear_ = 0;
+    int displayedMonth_ = 0;
+    int lead_ = 0;
+    int days_ = 0;
+    int trail_ = 0;
+    COleDateTime firstCellDate_ = COleDateTime::Invalid();
+    COleDateTime lastCellDate_ = COleDateTime::Invalid();
+};

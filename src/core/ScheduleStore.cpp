@@ -1,0 +1,49 @@
+#include "ScheduleStore.h"
+
+#include "Platform.h"
+#include "ProfileAccess.h"
+
+namespace {
+constexpr const char* kSection = "Schedule";
+}
+
+void ScheduleStore::Load(const Platform& platform, const std::string& settingsFilePath) {
+    // An empty path would make the platform fall back to a file in the Windows folder.
+    LoadLines(settingsFilePath.empty() ? std::vector<std::string>{}
+                                       : ReadProfileSection(platform.profile, settingsFilePath, kSection));
+}
+
+void ScheduleStore::LoadLines(const std::vector<std::string>& lines) {
+    entries_.clear();
+    for (const std::string& line : lines) {
+        // The key is not examined; a line without "=" is all value.
+        const std::size_t equals = line.find('=');
+        const std::string value = equals == std::string::npos ? line : line.substr(equals + 1);
+        const std::size_t comma = value.find(',');
+        if (comma == std::string::npos) {
+            entries_.emplace(std::string(), value);
+        } else {
+            entries_.emplace(value.substr(0, comma), value.substr(comma + 1));
+        }
+    }
+}
+
+const std::string* ScheduleStore::Find(const std::string& key) const {
+    const auto found = entries_.find(key);
+    return found == entries_.end() ? nullptr : &found->second;
+}
+
+void ScheduleStore::Erase(const std::string& key) { entries_.erase(key); }
+
+std::vector<std::string> ScheduleStore::SectionLines() const {
+    std::vector<std::string> lines;
+    lines.reserve(entries_.size());
+    for (const auto& [key, text] : entries_) {
+        lines.push_back(std::string(kSection) + "=" + key + "," + text);
+    }
+    return lines;
+}
+
+bool ScheduleStore::WriteSection(Platform& platform, const std::string& settingsFilePath) const {
+    return WriteProfileSection(platform.profile, settingsFilePath, kSection, SectionLines());
+}

@@ -1,0 +1,32 @@
+#pragma once
+#include <map>
+#include <string>
+#include <vector>
+
+#include "MultibyteLess.h"
+
+struct Platform;
+
+// The user's schedules: date key -> text, in key-text order, read from and
+// written to the "Schedule" section of the settings file as a whole.
+class ScheduleStore {
+public:
+    using Entries = std::map<std::string, std::string, MultibyteLess>;
+
+    explicit ScheduleStore(unsigned codePage = 0) : entries_(MultibyteLess(codePage)) {}
+
+    // Replaces the store by the section's lines; the first line of a date wins.
+    void Load(const Platform& platform, const std::string& settingsFilePath);
+    // The same from lines "Schedule=date,text" already read.
+    void LoadLines(const std::vector<std::string>& lines);
+    const std::string* Find(const std::string& key) const;
+    void Erase(const std::string& key);
+    // The section as the store writes it: "Schedule=key,text" in key order.
+    std::vector<std::string> SectionLines() const;
+    bool WriteSection(Platform& platform, const std::string& settingsFilePath) const;
+
+    const Entries& entries() const { return entries_; }
+
+private:
+    Entries entries_;
+};

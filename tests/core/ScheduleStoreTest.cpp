@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "CalendarModelFixture.h"
+#include "MultibyteLess.h"
+#include "ProfileAccess.h"
+#include "ScheduleStore.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+TEST(ScheduleStore, ReadsDateKeyAndTextFromEachLine) {
+    ScheduleStore store;
+    store.LoadLines({"Schedule=5/3/2026,Trip, with commas, kept", "Schedule=5/4/2026,", "Anything=5/5/2026,key not examined",
+                     "no equals sign", "Schedule=no comma at all"});
+    ASSERT_NE(store.Find("5/3/2026"), nullptr);
+    EXPECT_EQ(*store.Find("5/3/2026"), "Trip, with commas, kept");
+    EXPECT_EQ(*store.Find("5/4/2026"), "");
+    EXPECT_EQ(*store.Find("5/5/2026"), "key not examined");
+    ASSERT_NE(store.Find(""), nullptr);  // lines without a comma: an entry that matches no day
+    EXPECT_EQ(*store.Find(""), "no equals sign");
+    EXPECT_EQ(store.Find("5/6/2026"), nullptr);
+}
+
+TEST(ScheduleStore, FirstLineOfADateWins) {
+    ScheduleStore store;
+    store.LoadLines({"Schedule=1/2/2026,first", "Schedule=1/2/2026,second"});
+    EXPECT_EQ(*store.Find("1/2/2026"), "first");
+    EXPECT_EQ(store.entries().size(), 1u);
+}
+
+TEST(ScheduleStore, LoadReplacesTheEntries) {
+    ScheduleStore store;
+    store.LoadLines({"Schedule=a,1"});
+    store.LoadLines({"Schedule=b,2"});
+    EXPECT_EQ(store.Find("a"), nullptr);
+    EXPECT_NE(store.Find("b"), nullptr);
+}
+
+TEST(ScheduleStore, WritesSortedByKeyTextWithoutDuplicates) {
+    ScheduleStore store;
+    store.LoadLines({"Schedule=9/1/2003,nine", "Schedule=10/1/2003,ten", "Schedule=9/1/2003,dup",
+                     "Schedule=2003-09-02,foreign form"});
+    store.Erase("10/1/2003");
+    store.Erase("not there");
+    EXPECT_EQ(store.SectionLines(), (Lines{"Schedule=2003-09-02,foreign form", "Schedule=9/1/2003,nine"}));
+}
+
+TEST(MultibyteLess, OrdersDoubleByteCharactersAsUnits) {
+    const std::string kana = "\xB1";            // half-width katakana: one byte
+    const std::string kanji = "\x88\xA0";       // a double-byte character
+    EXPECT_TRUE(MultibyteLess(932)(kana, kanji));   // 0xB1 < 0x88A0
+    EXPECT_TRUE(MultibyteLess(1252)(kanji, kana));  // byte order
+    EXPECT_TRUE(MultibyteLess(932)("10/1/2003", "9/1/2003"));
+    EXPECT_TRUE(MultibyteLess(932)("a", "ab"));
+    EXPECT_FALSE(MultibyteLess(932)("ab", "ab"));
+}
+
+using ScheduleSectionTest = CalendarModelTest;
+
+TEST_F(ScheduleSectionTest, DeleteRewritesTheSectionFromTheStore) {
+    const std::string first = Key(2026, 1, 9);
+    const std::string second = Key(2026, 1, 10);
+    WriteSettings("[Wispane Calendar]\r\nConfig=1,0,0,00ffffff,0,1,0,0000bf00,1\r\n[Schedule]\r\nSchedule=" + second +
+                  ",B\r\nSchedule=" + first + ",A\r\nSchedule=" + first + ",A again\r\nSchedule=13.13.13,kept\r\n");
+    model.LoadSchedules();
+    ASSERT_NE(model.FindSchedule(second), nullptr);
+    model.EraseSchedules(second);
+    model.WriteSchedulesSection();
+
+    Lines expected{"Schedule=" + first + ",A", "Schedule=13.13.13,kept"};
+    if (MultibyteLess()("13.13.13", first)) std::swap(expected[0], expected[1]);
+    EXPECT_EQ(ReadProfileSection(TestPlatform().profile, model.settingsFilePath, "Schedule"), expected);
+    EXPECT_EQ(ReadProfileString(TestPlatform().profile, model.settingsFilePath, "Wispane Calendar", "Config"),
+              "1,0,0,00ffffff,0,1,0,0000bf00,1");
+}
+
+TEST_F(ScheduleSectionTest, MissingFileGivesAnEmptyStore) {
+    model.LoadSchedules();
+    EXPECT_TRUE(model.schedules().entries().empty());
+}
+
+TEST_F(ScheduleSectionTest, LargeSectionIsReadWhole) {
+    std::string ini = "[Schedule]\r\n";
+    for (int i = 0; i < 5000; ++i) ini += "Schedule=key" + std::to_string(i) + ",some text for the entry\r\n";
+    WriteSettings(ini);
+    model.LoadSchedules();
+    EXPECT_EQ(model.schedules().entries().size(), 5000u);
+    EXPECT_NE(model.FindSchedule("key4999"), nullptr);
+}
+
+}  // namespace

@@ -6,7 +6,7 @@ constexpr int kMinYear = 100;
 constexpr int kMaxYear = 9999;
 
 // Days from 1970-01-01 to a proleptic Gregorian date (Howard Hinnant's algorithm).
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+constexpr std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -35,9 +35,9 @@ Civil CivilFromDays(std::int64_t z) {
 }
 
 // 1899-12-30 is day 0 of the serial count.
-const std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
-const std::int64_t kMinSerial = DaysFromCivil(kMinYear, 1, 1) - kEpochOffset;
-const std::int64_t kMaxSerial = DaysFromCivil(kMaxYear, 12, 31) - kEpochOffset;
+constexpr std::int64_t kEpochOffset = DaysFromCivil(1899, 12, 30);
+constexpr std::int64_t kMinSerial = DaysFromCivil(kMinYear, 1, 1) - kEpochOffset;
+constexpr std::int64_t kMaxSerial = DaysFromCivil(kMaxYear, 12, 31) - kEpochOffset;
 
 }  // namespace
 

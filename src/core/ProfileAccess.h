@@ -13,6 +13,7 @@ std::string ReadProfileString(const PrivateProfile& profile, const std::string& 
 std::vector<std::string> ReadProfileSection(const PrivateProfile& profile, const std::string& path,
                                             const std::string& section);
 
-// Replaces a whole section by `lines`.
+// Replaces a whole section by `lines`; an empty line is skipped, as it would end
+// the block of lines early.
 bool WriteProfileSection(PrivateProfile& profile, const std::string& path, const std::string& section,
                          const std::vector<std::string>& lines);

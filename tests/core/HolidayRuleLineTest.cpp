@@ -43,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"Date=1990,2000,4,x,x", 1995, std::nullopt},
         RuleCase{"Date=,1999,5,5,Children", 1999, Record(5, 5, "Children")},
         RuleCase{"Date=,1999,5,5,Children", 2000, std::nullopt},
-        RuleCase{"Date=abc,def,5,5,Any", -5, Record(5, 5, "Any")},
+        RuleCase{"Date=abc,def,5,5,Any", 0, Record(5, 5, "Any")},
+        RuleCase{"Date=abc,def,5,5,Any", -1, std::nullopt},
         RuleCase{"Date=abc,def,5,5,Any", 9999, Record(5, 5, "Any")},
         RuleCase{"Date=abc,def,5,5,Any", 10000, std::nullopt},
         RuleCase{"Date=2020,2020,7,24,Sports", 2020, Record(7, 24, "Sports")},
@@ -69,7 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"NthDay=,,5,Final,1,x", 2026, std::nullopt},
         RuleCase{"NthDay=,,2,5,1,Fifth Monday", 2026, Record(2, 30, "Fifth Monday")},
         RuleCase{"NthDay=,,2,3,x,x", 2026, std::nullopt},
-        RuleCase{"NthDay=,,2,3,1", 2026, std::nullopt},
+        RuleCase{"NthDay=,,2,3,1", 2026, Record(2, 16, "")},
+        RuleCase{"NthDay=,,2,3", 2026, std::nullopt},
         RuleCase{"NthDay=,,11,4,4,Thanksgiving, Day", 2026, Record(11, 26, "Thanksgiving, Day")},
         RuleCase{"nthday=,,11,4,4,x", 2026, std::nullopt}));
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -31,3 +32,6 @@ public:
 private:
     std::string path_;
 };
+
+// Names the services in test names and failure messages.
+inline void PrintTo(const NamedPlatform& platform, std::ostream* out) { *out << platform.name; }

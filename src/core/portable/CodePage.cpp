@@ -1,0 +1,136 @@
+#include "CodePage.h"
+
+#include <array>
+#include <cstdint>
+#include <unordered_map>
+
+#include "Cp932Table.h"
+
+namespace {
+
+// Code page 1252 at 0x80..0x9F; its five unassigned bytes map to the C1 controls.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+constexpr char16_t kCp932Default = u'\u30FB';
+
+bool IsCp932Lead(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+// Single bytes of 932 above ASCII: half-width katakana, and four bytes Win32
+// maps onto the private-use area.
+char16_t Cp932SingleByteCharacter(unsigned char byte) {
+    if (byte < 0x80) return byte;
+    if (byte >= 0xA1 && byte <= 0xDF) return static_cast<char16_t>(0xFF61 + (byte - 0xA1));
+    if (byte == 0x80) return 0x0080;
+    if (byte == 0xA0) return 0xF8F0;
+    return static_cast<char16_t>(0xF8F1 + (byte - 0xFD));  // 0xFD..0xFF
+}
+
+using ReverseTable = std::unordered_map<char16_t, std::uint16_t>;
+
+ReverseTable BuildCp932Reverse() {
+    ReverseTable table;
+    for (unsigned byte = 0; byte <= 0xFF; ++byte) {
+        if (!IsCp932Lead(static_cast<unsigned char>(byte))) {
+            table.emplace(Cp932SingleByteCharacter(static_cast<unsigned char>(byte)), static_cast<std::uint16_t>(byte));
+        }
+    }
+    // A character with several codes gets the lowest, except that the IBM rows
+    // FA..FC win over their NEC copies in ED..EE, as in Win32.
+    std::array<unsigned, 60> leads{};
+    std::size_t count = 0;
+    for (unsigned lead = 0x81; lead <= 0xFC; ++lead) {
+        if (IsCp932Lead(static_cast<unsigned char>(lead)) && lead != 0xED && lead != 0xEE) leads[count++] = lead;
+    }
+    leads[count++] = 0xED;
+    leads[count++] = 0xEE;
+    for (unsigned lead : leads) {
+        for (unsigned trail = 0x40; trail <= 0xFC; ++trail) {
+            const char16_t character =
+                Cp932DoubleByteCharacter(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail));
+            if (character != 0) table.emplace(character, static_cast<std::uint16_t>(lead << 8 | trail));
+        }
+    }
+    return table;
+}
+
+const ReverseTable& Cp932Reverse() {
+    static const ReverseTable table = BuildCp932Reverse();
+    return table;
+}
+
+std::u16string Cp932ToUtf16(std::string_view text) {
+    std::u16string out;
+    for (std::size_t at = 0; at < text.size(); ++at) {
+        const auto byte = static_cast<unsigned char>(text[at]);
+        if (!IsCp932Lead(byte)) {
+            out += Cp932SingleByteCharacter(byte);
+            continue;
+        }
+        // A lead byte takes any following byte but NUL; a pair the table lacks is
+        // the default character, as is a lead byte at the end.
+        if (at + 1 < text.size() && text[at + 1] != '\0') {
+            const char16_t character = Cp932DoubleByteCharacter(byte, static_cast<unsigned char>(text[++at]));
+            out += character != 0 ? character : kCp932Default;
+        } else {
+            out += kCp932Default;
+        }
+    }
+    return out;
+}
+
+std::string Cp932FromUtf16(std::u16string_view text) {
+    const ReverseTable& reverse = Cp932Reverse();
+    std::string out;
+    for (char16_t character : text) {
+        const auto found = reverse.find(character);
+        if (found == reverse.end()) {
+            out += '?';
+        } else if (found->second > 0xFF) {
+            out += static_cast<char>(found->second >> 8);
+            out += static_cast<char>(found->second & 0xFF);
+        } else {
+            out += static_cast<char>(found->second);
+        }
+    }
+    return out;
+}
+
+std::u16string Cp1252ToUtf16(std::string_view text) {
+    std::u16string out;
+    for (char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        out += (byte >= 0x80 && byte <= 0x9F) ? kCp1252High[byte - 0x80] : static_cast<char16_t>(byte);
+    }
+    return out;
+}
+
+std::string Cp1252FromUtf16(std::u16string_view text) {
+    std::string out;
+    for (char16_t character : text) {
+        if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+            out += static_cast<char>(character);
+            continue;
+        }
+        char converted = '?';
+        for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
+            if (kCp1252High[i] == character) converted = static_cast<char>(0x80 + i);
+        }
+        out += converted;
+    }
+    return out;
+}
+
+}  // namespace
+
+CodePage::CodePage(unsigned id) : id_(id == 932 ? 932 : 1252) {}
+
+std::u16string CodePage::ToUtf16(std::string_view text) const {
+    return id_ == 932 ? Cp932ToUtf16(text) : Cp1252ToUtf16(text);
+}
+
+std::string CodePage::FromUtf16(std::u16string_view text) const {
+    return id_ == 932 ? Cp932FromUtf16(text) : Cp1252FromUtf16(text);
+}

@@ -1,0 +1,24 @@
+#include "PortableClock.h"
+
+#include <chrono>
+#include <ctime>
+
+LocalTime PortableClock::Now() const {
+    const auto now = std::chrono::system_clock::now();
+    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &seconds);
+#else
+    localtime_r(&seconds, &local);
+#endif
+    const auto sinceEpoch = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
+    return {.year = local.tm_year + 1900,
+            .month = local.tm_mon + 1,
+            .day = local.tm_mday,
+            .dayOfWeek = local.tm_wday,
+            .hour = local.tm_hour,
+            .minute = local.tm_min,
+            .second = local.tm_sec,
+            .milliseconds = static_cast<int>(sinceEpoch.count() % 1000)};
+}

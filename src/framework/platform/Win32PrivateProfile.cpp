@@ -1,0 +1,32 @@
+#include "Win32PrivateProfile.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+namespace {
+
+// Buffers beyond what a DWORD counts are offered only in part.
+DWORD BufferSize(std::size_t size) { return static_cast<DWORD>(std::min<std::size_t>(size, MAXDWORD)); }
+
+}  // namespace
+
+std::size_t Win32PrivateProfile::GetString(const char* section, const char* key, const char* defaultValue,
+                                           char* buffer, std::size_t size, const char* path) const {
+    return GetPrivateProfileStringA(section, key, defaultValue, buffer, BufferSize(size), path);
+}
+
+std::size_t Win32PrivateProfile::GetSection(const char* section, char* buffer, std::size_t size,
+                                            const char* path) const {
+    // Wine writes before the buffer when it is given none.
+    if (size == 0) return 0;
+    return GetPrivateProfileSectionA(section, buffer, BufferSize(size), path);
+}
+
+bool Win32PrivateProfile::WriteString(const char* section, const char* key, const char* value, const char* path) {
+    return WritePrivateProfileStringA(section, key, value, path) != FALSE;
+}
+
+bool Win32PrivateProfile::WriteSection(const char* section, const char* lines, const char* path) {
+    return WritePrivateProfileSectionA(section, lines, path) != FALSE;
+}

@@ -1,0 +1,88 @@
+#include "CWinApp.h"
+
+#include "CWnd.h"
+
+namespace {
+
+CWinApp* application = nullptr;
+
+std::string FileNameWithoutExtension(const std::string& path) {
+    const size_t nameStart = path.find_last_of("\\/:") + 1;
+    std::string name = path.substr(nameStart);
+    const size_t dot = name.rfind('.');
+    return dot == std::string::npos ? name : name.substr(0, dot);
+}
+
+std::string DirectoryOf(const std::string& path) { return path.substr(0, path.find_last_of("\\/") + 1); }
+
+}  // namespace
+
+CWinApp::CWinApp(const char* appName) {
+    const std::string modulePath = GetModulePath();
+    exeName_ = FileNameWithoutExtension(modulePath);
+    appName_ = appName ? appName : exeName_;
+    profileName_ = DirectoryOf(modulePath) + exeName_ + ".ini";
+    application = this;
+}
+
+CWinApp::~CWinApp() {
+    if (application == this) application = nullptr;
+}
+
+CWinApp* CWinApp::Current() { return application; }
+
+std::string CWinApp::GetModulePath() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length == 0) return {};
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+std::string CWinApp::GetProfileString(const char* section, const char* key, const char* defaultValue) const {
+    if (profileName_.empty()) return defaultValue;
+    std::string value(4096, '\0');
+    const DWORD length = ::GetPrivateProfileStringA(section, key, defaultValue, value.data(),
+                                                     static_cast<DWORD>(value.size()), profileName_.c_str());
+    value.resize(length);
+    return value;
+}
+
+bool CWinApp::WriteProfileString(const char* section, const char* key, const char* value) const {
+    // Without a file name the system would write to the Windows directory.
+    if (profileName_.empty()) return false;
+    return ::WritePrivateProfileStringA(section, key, value, profileName_.c_str()) != FALSE;
+}
+
+bool CWinApp::InitInstance() { return true; }
+
+int CWinApp::ExitInstance() { return quitCode_; }
+
+int CWinApp::RunApplication() {
+    if (!InitInstance()) {
+        if (mainWnd_ && mainWnd_->GetSafeHwnd()) mainWnd_->DestroyWindow();
+        return ExitInstance();
+    }
+    return Run();
+}
+
+int CWinApp::Run() {
+    MSG message{};
+    while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (CWnd::WalkPreTranslateTree(message, nullptr)) continue;
+        ::TranslateMessage(&message);
+        ::DispatchMessageA(&message);
+    }
+    quitCode_ = static_cast<int>(message.wParam);
+    return ExitInstance();
+}
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    CWinApp* app = CWinApp::Current();
+    return app ? app->RunApplication() : 1;
+}

@@ -1,0 +1,171 @@
+#pragma once
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "CommonControls.h"
+#include "GdiObjects.h"
+
+// A window with a C++ object. The object is bound to its window when the window is
+// created (our own window classes: the creation parameter; system classes and dialogs:
+// subclassed as the window is born) or when an existing window is subclassed, and it is
+// unbound when the window is gone (WM_NCDESTROY), so the same object can create a new
+// window afterwards. Messages reach one virtual WindowProc per class; this base
+// decodes only commands, notifications and paint, and passes the rest on to the
+// window's default or previous procedure.
+//
+// Notifications (WM_NOTIFY), commands from controls and the colour queries of controls
+// are first offered to the C++ object of the control that sent them (OnChildNotify);
+// they reach the parent's own handling unless that control handled them.
+class CWnd {
+public:
+    CWnd();
+    // A window still bound to the object is destroyed with it.
+    virtual ~CWnd();
+    CWnd(const CWnd&) = delete;
+    CWnd& operator=(const CWnd&) = delete;
+
+    HWND GetSafeHwnd() const { return hwnd_; }
+
+    // The object bound to a window of this thread, or null.
+    static CWnd* FromHandlePermanent(HWND window);
+
+    bool CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
+                  int width, int height, HWND parent, HMENU menuOrId);
+    // A child window with a control id.
+    bool CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
+                  HWND parent, UINT id);
+
+    // Binds the object to an existing window of this thread by replacing its window
+    // procedure; unhandled messages go on to the previous procedure.
+    bool SubclassWindow(HWND window);
+    bool SubclassDlgItem(int id, const CWnd& parent);
+
+    virtual bool DestroyWindow();
+
+    // Offered every message of a modal loop before dispatch, for the target window and
+    // each of its ancestors; true consumes the message. The base feeds the tooltips.
+    virtual bool PreTranslateMessage(MSG& message);
+
+    // The tool under a client point: fills the record and returns the hit code, or -1.
+    // The base makes the child window under the point the tool (text asked for with
+    // TTN_NEEDTEXTA) and returns its control id. A static control is a tool only with
+    // SS_NOTIFY: otherwise the mouse passes through it to the parent.
+    virtual INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const;
+
+    // A tool flag of OnToolHitTest: the tip shows even while the window is not active.
+    static constexpr UINT kToolAlwaysShown = 0x40000000;
+
+    // A tooltip control owned by this window whose tools follow OnToolHitTest as the
+    // mouse moves over the window and its children. A new hit code replaces the tool,
+    // so the text is asked for again.
+    bool EnableToolTips(bool enable = true);
+
+    // Offers a message to PreTranslateMessage of its target and the target's ancestors,
+    // up to and including stopAfter; true when one consumed it.
+    static bool WalkPreTranslateTree(MSG& message, HWND stopAfter);
+
+    DWORD GetStyle() const;
+    DWORD GetExStyle() const;
+    // True when the style changed. Non-zero flags also apply it with SetWindowPos.
+    bool ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
+    bool ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
+
+    RECT GetClientRect() const;
+    RECT GetWindowRect() const;
+    bool ScreenToClient(POINT& point) const;
+    bool ClientToScreen(POINT& point) const;
+
+    HWND GetParent() const { return ::GetParent(hwnd_); }
+    HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd_, id); }
+    int GetDlgCtrlID() const { return ::GetDlgCtrlID(hwnd_); }
+
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // To every child window, and with deep also to their children, recursively.
+    void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, bool deep = true) const;
+
+    void SetFont(HFONT font, bool redraw = true);
+    HFONT GetFont() const;
+    std::string GetText() const;
+    bool SetText(const char* text);
+
+    bool Invalidate(bool erase = true);
+    bool InvalidateRect(const RECT& rect, bool erase = true);
+    bool UpdateWindow();
+    bool RedrawWindow(const RECT* rect = nullptr, HRGN region = nullptr,
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+
+    bool SetTimer(UINT_PTR id, UINT milliseconds);
+    bool KillTimer(UINT_PTR id);
+
+    std::optional<WINDOWPLACEMENT> GetWindowPlacement() const;
+    bool SetWindowPlacement(const WINDOWPLACEMENT& placement);
+    bool SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
+    bool MoveWindow(const RECT& rect, bool repaint = true);
+    // Centres a child in its parent; a top-level window on its owner, or in the work
+    // area of its screen when the owner is missing, hidden or minimised.
+    bool CenterWindow();
+    // Returns whether the window was visible before.
+    bool ShowWindow(int command);
+    bool IsWindowVisible() const;
+    HWND SetFocus();
+
+    // On success the region belongs to the system; an empty holder removes the region.
+    bool SetWindowRgn(Region region, bool redraw);
+
+    // Captioned with the application's name when no caption is given.
+    int ShowMessageBox(const char* text, UINT type = MB_OK, const char* caption = nullptr) const;
+
+protected:
+    virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+    // The default or previous window procedure.
+    LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Each returns whether it acted; when not, the message goes to DefaultProc.
+    virtual bool OnCommand(UINT id, UINT code, HWND control);
+    virtual bool OnNotify(NMHDR& header, LRESULT& result);
+    virtual bool OnPaint();
+    // A notification, control command or control colour query that this window sent
+    // to its parent; true stops it there with result as the parent's answer.
+    virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+    // May change the creation parameters; false cancels the creation.
+    virtual bool PreCreateWindow(CREATESTRUCTA& create);
+    // Called when an existing window has just been subclassed.
+    virtual void PreSubclassWindow();
+    // Called after the window is gone and the object unbound: the last use of `this`
+    // that the framework makes, so an object may delete itself here.
+    virtual void PostNcDestroy();
+
+    // Runs create and binds this object to the first window created meanwhile on this
+    // thread, before that window receives its first message.
+    bool AttachDuringCreation(const std::function<HWND()>& create);
+
+    // The window procedure of the window classes this framework registers.
+    static LRESULT CALLBACK WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    // The common-control window classes the framework's controls and dialogs use.
+    static void RegisterCommonControls();
+
+private:
+    class CreationHook;
+    struct ToolTips;
+
+    static CWnd* BoundObject(HWND window);
+    void Attach(HWND window);
+    void Detach();
+    bool IsOwnClass(const char* className, HINSTANCE instance) const;
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
+    bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
+    bool IsTopLevelActive() const;
+    void FilterToolTipMessage(const MSG& message);
+    void RelayToTool(ToolTips& toolTips, const MSG& message, POINT clientPoint) const;
+
+    HWND hwnd_ = nullptr;
+    WNDPROC previousProc_ = nullptr;
+    std::unique_ptr<ToolTips> toolTips_;
+};

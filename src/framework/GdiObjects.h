@@ -1,0 +1,53 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+
+#include "UniqueHandle.h"
+
+// Owned GDI objects. Each factory returns an empty holder when the system refuses.
+
+template <typename H>
+struct GdiObjectTraits {
+    using Handle = H;
+    static void Close(H handle) { ::DeleteObject(handle); }
+};
+
+class Font : public UniqueHandle<GdiObjectTraits<HFONT>> {
+public:
+    using UniqueHandle::UniqueHandle;
+
+    static Font Create(const LOGFONTA& description) { return Font(::CreateFontIndirectA(&description)); }
+
+    // The logical description of any font, owned or not.
+    static std::optional<LOGFONTA> Describe(HFONT font) {
+        LOGFONTA description{};
+        if (!font || ::GetObjectA(font, sizeof description, &description) == 0) return std::nullopt;
+        return description;
+    }
+};
+
+class Brush : public UniqueHandle<GdiObjectTraits<HBRUSH>> {
+public:
+    using UniqueHandle::UniqueHandle;
+
+    static Brush Solid(COLORREF color) { return Brush(::CreateSolidBrush(color)); }
+};
+
+// A region handed to SetWindowRgn belongs to the system: pass it on with release().
+class Region : public UniqueHandle<GdiObjectTraits<HRGN>> {
+public:
+    using UniqueHandle::UniqueHandle;
+
+    static Region Rectangle(const RECT& rect) { return Region(::CreateRectRgnIndirect(&rect)); }
+    static Region FromData(const RGNDATA& data, DWORD size) { return Region(::ExtCreateRegion(nullptr, size, &data)); }
+};
+
+class Bitmap : public UniqueHandle<GdiObjectTraits<HBITMAP>> {
+public:
+    using UniqueHandle::UniqueHandle;
+
+    static Bitmap Compatible(HDC dc, int width, int height) {
+        return Bitmap(::CreateCompatibleBitmap(dc, width, height));
+    }
+};

@@ -1,0 +1,31 @@
+#pragma once
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+#include "UserHandles.h"
+
+// The language of the program's resources, chosen once at start. Windows Vista and
+// later no longer pick resources by the thread locale, so everything language-bound
+// (dialogs, menus, strings, accelerators) is looked up here: in the chosen language,
+// else in English (0x0409), else in whatever language the module has.
+namespace ResourceLanguage {
+
+// Also makes it the thread's user-interface language where the system has one.
+void Choose(LANGID language);
+
+// The chosen language; before a choice, the language of the user's default locale.
+LANGID Chosen();
+
+// The template stays valid as long as the module is loaded; null when there is none.
+const DLGTEMPLATE* LoadDialogTemplate(UINT id);
+
+Menu LoadMenuResource(UINT id);
+
+// In the ANSI code page; none when no language has a non-empty string of that id.
+std::optional<std::string> LoadStringResource(UINT id);
+
+AcceleratorTable LoadAcceleratorResource(UINT id);
+
+}  // namespace ResourceLanguage

@@ -1,0 +1,157 @@
+#include "SeeThroughCalendarCtrl.h"
+
+#include "Clock.h"
+#include "DeviceContexts.h"
+#include "GdiObjects.h"
+#include "LocaleFacts.h"
+#include "Platform.h"
+#include "TimeFormatText.h"
+
+namespace {
+
+constexpr int kColumns = 7;
+constexpr int kWeeks = 6;
+constexpr LONG kBold = 700;
+constexpr int kFormattedSize = 128;
+
+SYSTEMTIME SystemTimeOf(const LocalTime& time) {
+    SYSTEMTIME result{};
+    result.wYear = static_cast<WORD>(time.year);
+    result.wMonth = static_cast<WORD>(time.month);
+    result.wDayOfWeek = static_cast<WORD>(time.dayOfWeek);
+    result.wDay = static_cast<WORD>(time.day);
+    result.wHour = static_cast<WORD>(time.hour);
+    result.wMinute = static_cast<WORD>(time.minute);
+    result.wSecond = static_cast<WORD>(time.second);
+    result.wMilliseconds = static_cast<WORD>(time.milliseconds);
+    return result;
+}
+
+bool SameMonth(const SYSTEMTIME& date, const LocalTime& now) {
+    return date.wYear == now.year && date.wMonth == now.month;
+}
+
+// A copy of the control's font, in bold when asked. Without a font of its own the
+// control draws in the system font.
+Font FontLike(HFONT controlFont, bool bold) {
+    HFONT model = controlFont ? controlFont : static_cast<HFONT>(::GetStockObject(SYSTEM_FONT));
+    std::optional<LOGFONTA> description = Font::Describe(model);
+    if (!description) return Font();
+    if (bold) description->lfWeight = kBold;
+    return Font::Create(*description);
+}
+
+// An empty format would make the platform write nothing; none gives the locale's own.
+const char* FormatOrDefault(const std::string& format) { return format.empty() ? nullptr : format.c_str(); }
+
+}  // namespace
+
+SeeThroughCalendarCtrl::SeeThroughCalendarCtrl(Platform& platform)
+    : HolidayCalendarCtrl(platform),
+      dateFormat(platform.locale.ShortDateFormat()),
+      timeFormat(TimeFormatWithoutSeconds(platform.locale.TimeFormat(), platform.locale.TimeSeparator())) {}
+
+bool SeeThroughCalendarCtrl::OnGetDayState(NMDAYSTATE& request, LRESULT& result) {
+    const LocalTime now = platform().clock.Now();
+    if (SameMonth(GetMonthRange(GMR_VISIBLE).first, now)) SetCurSel(SystemTimeOf(now));
+    return HolidayCalendarCtrl::OnGetDayState(request, result);
+}
+
+CellGeometry SeeThroughCalendarCtrl::OwnGeometry() const {
+    return {.xOffset = 0,
+            .cellWidth = GetClientRect().right / kColumns,
+            .gridTop = layout.gridTop,
+            .rowPitch = layout.RowPitch()};
+}
+
+void SeeThroughCalendarCtrl::RefreshSelection() {
+    const LocalTime now = platform().clock.Now();
+    const SYSTEMTIME firstVisible = GetMonthRange(GMR_VISIBLE).first;
+    const std::optional<SYSTEMTIME> selected = GetCurSel();
+    const bool selectionValid = selected && COleDateTime(selected->wYear, selected->wMonth, selected->wDay).IsValid();
+    selectionDay = selectionValid ? selected->wDay : now.day;
+    selectionCell = SameMonth(firstVisible, now) ? -1 : selectionDay + grid.lead() - 1;
+    const std::uint32_t* states = dayStates();
+    selectionBold = states && lastRequest().count > 1 && selectionDay >= 1 && selectionDay <= 31 &&
+                    ((states[1] >> (selectionDay - 1)) & 1u);
+}
+
+bool SeeThroughCalendarCtrl::OnPaint() {
+    DefaultProc(WM_PAINT, 0, 0);
+    if (!dayStates()) return true;
+    const RECT client = GetClientRect();
+    if (layout.layoutPending) {
+        ScanLayout(client.right / 2, 0);
+        RebuildCellLists();
+        RefreshSelection();
+    }
+    if (layout.layoutPending) return true;
+
+    {
+        const CellGeometry cells = OwnGeometry();
+        const int width = cells.cellWidth;
+        const int headerBottom = layout.headerTop + layout.headerHeight;
+        ClientDC dc(GetSafeHwnd());
+        if (!dc) return true;
+        SavedDCState saved(dc.get());
+        ::SetROP2(dc.get(), R2_MERGEPEN);
+        SelectedObject pen(dc.get(), ::GetStockObject(NULL_PEN));
+        if (selectionCell >= 0) {
+            const Brush monthBackground = Brush::Solid(GetColor(MCSC_MONTHBK));
+            RepaintSelectionCell(dc.get(), selectionCell, std::to_string(selectionDay), selectionBold,
+                                 monthBackground.get());
+        }
+        // The Saturday header lies against the right edge, its day cells at 6w to 7w.
+        PaintMarks(dc.get(), cells, {client.right - width - 1, layout.headerTop, client.right - 1, headerBottom},
+                   {0, layout.headerTop, width, headerBottom});
+    }
+    if (!(GetStyle() & MCS_NOTODAY) && showTimeLine) DrawTodayLine();
+    return true;
+}
+
+// Paints the cell as an unselected day: white, the number in black, then masked
+// with the month background, so a white background stays exactly white.
+void SeeThroughCalendarCtrl::RepaintSelectionCell(HDC dc, int cell, const std::string& text, bool bold,
+                                                  HBRUSH brush) {
+    const CellGeometry cells = OwnGeometry();
+    const GridRect area = cells.CellRect(cell);
+    SelectedObject selectedBrush(dc, brush);
+    ::SetROP2(dc, R2_WHITE);
+    // One pixel more each way: the fill leaves out the right and bottom edges and one more.
+    ::Rectangle(dc, area.left, area.top, area.right + 1, area.bottom + 1);
+
+    const Font font = FontLike(GetFont(), bold);
+    {
+        SelectedObject selectedFont(dc, font.get());
+        RECT textArea{area.left, area.top, area.right, area.bottom};
+        ::DrawTextA(dc, text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+
+    ::SetROP2(dc, R2_MASKPEN);
+    ::Rectangle(dc, area.left, area.top, area.right, area.bottom);
+}
+
+void SeeThroughCalendarCtrl::DrawTodayLine() {
+    // Before a layout was found there is no band to paint.
+    if (!GetSafeHwnd() || layout.gridTop <= 0) return;
+    ClientDC dc(GetSafeHwnd());
+    if (!dc) return;
+    const RECT client = GetClientRect();
+    const RECT band{client.left, layout.gridTop + kWeeks * layout.RowPitch(), client.right, client.bottom};
+    const Brush monthBackground = Brush::Solid(GetColor(MCSC_MONTHBK));
+    ::FillRect(dc.get(), &band, monthBackground.get());
+
+    const SYSTEMTIME now = SystemTimeOf(platform().clock.Now());
+    char date[kFormattedSize] = {};
+    char time[kFormattedSize] = {};
+    ::GetDateFormatA(LOCALE_USER_DEFAULT, 0, &now, FormatOrDefault(dateFormat), date, kFormattedSize);
+    ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, FormatOrDefault(timeFormat), time, kFormattedSize);
+    const std::string text = std::string(date) + " " + time;
+
+    const Font font = FontLike(GetFont(), true);
+    SavedDCState saved(dc.get());
+    SelectedObject selectedFont(dc.get(), font.get());
+    ::SetBkMode(dc.get(), TRANSPARENT);
+    RECT textArea = band;
+    ::DrawTextA(dc.get(), text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}

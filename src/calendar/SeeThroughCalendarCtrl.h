@@ -1,0 +1,38 @@
+#pragma once
+#include <string>
+
+#include "HolidayCalendarCtrl.h"
+
+// The calendar the main window creates: the colour marks fitted to a control of
+// exactly one month, the selection cell of another month painted as an ordinary
+// day, today kept selected while the current month shows, and a bold today line
+// with date and time. Its painting keeps background pixels exactly white, so the
+// see-through look can cut them away.
+class SeeThroughCalendarCtrl : public HolidayCalendarCtrl {
+public:
+    explicit SeeThroughCalendarCtrl(Platform& platform);
+
+    // Paints the band below the six weeks and today's date and time into it.
+    void DrawTodayLine();
+
+    COleDateTime contextDate;   // the day last right-clicked
+    bool showTimeLine = true;   // the today line shows date and time
+
+protected:
+    bool OnPaint() override;
+    // Keeps today selected while the current month shows, then answers the request.
+    bool OnGetDayState(NMDAYSTATE& request, LRESULT& result) override;
+
+private:
+    // Cells of exactly one month filling the client area from its left edge.
+    CellGeometry OwnGeometry() const;
+    // The cell of the platform selection to paint over, when another month shows.
+    void RefreshSelection();
+    void RepaintSelectionCell(HDC dc, int cell, const std::string& text, bool bold, HBRUSH brush);
+
+    std::string dateFormat;
+    std::string timeFormat;  // without seconds
+    int selectionCell = -1;
+    int selectionDay = 0;
+    bool selectionBold = false;
+};

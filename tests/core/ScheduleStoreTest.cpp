@@ -55,6 +55,11 @@ TEST(MultibyteLess, OrdersDoubleByteCharactersAsUnits) {
     EXPECT_TRUE(MultibyteLess(932)(kana, kanji));   // 0xB1 < 0x88A0
     EXPECT_TRUE(MultibyteLess(1252)(kanji, kana));  // byte order
     EXPECT_TRUE(MultibyteLess(932)("10/1/2003", "9/1/2003"));
+    // The difference lies in a trail byte, or after a shared prefix.
+    EXPECT_TRUE(MultibyteLess(932)("\x88\xA0", "\x88\xA1"));
+    EXPECT_FALSE(MultibyteLess(932)("a\x88\x40", "a\xB1"));
+    EXPECT_TRUE(MultibyteLess(932)("a\xB1", "a\x88\x40"));
+    EXPECT_TRUE(MultibyteLess(1252)("a\x88\x40", "a\xB1"));
     EXPECT_TRUE(MultibyteLess(932)("a", "ab"));
     EXPECT_FALSE(MultibyteLess(932)("ab", "ab"));
 }

@@ -16,10 +16,12 @@ constexpr INT_PTR kTimedOut = -2;
 
 // Runs one step per timer tick while its modal loop runs; a step that returns false
 // is repeated on the next tick (a wait). Ticks that come while a step runs a nested
-// loop are skipped. Ends itself with kTimedOut after 10 s.
-class ScriptedDialog : public CDialog {
+// loop are skipped. Ends itself with kTimedOut after 10 s. Base is CDialog or one
+// of the program's dialogs.
+template <typename Base>
+class Scripted : public Base {
 public:
-    using CDialog::CDialog;
+    using Base::Base;
 
     void Then(std::function<void()> step) {
         steps_.push_back([step = std::move(step)] {
@@ -29,14 +31,14 @@ public:
     }
     void WaitUntil(std::function<bool()> condition) { steps_.push_back(std::move(condition)); }
     void ThenEnd(INT_PTR result) {
-        Then([this, result] { EndDialog(result); });
+        Then([this, result] { this->EndDialog(result); });
     }
 
 protected:
     bool OnInitDialog() override {
-        const bool result = CDialog::OnInitDialog();
-        SetTimer(kStepTimer, 20);
-        SetTimer(kTimeoutTimer, 10000);
+        const bool result = Base::OnInitDialog();
+        this->SetTimer(kStepTimer, 20);
+        this->SetTimer(kTimeoutTimer, 10000);
         return result;
     }
 
@@ -50,10 +52,10 @@ protected:
             return 0;
         }
         if (message == WM_TIMER && wParam == kTimeoutTimer) {
-            EndDialog(kTimedOut);
+            this->EndDialog(kTimedOut);
             return 0;
         }
-        return CDialog::WindowProc(message, wParam, lParam);
+        return Base::WindowProc(message, wParam, lParam);
     }
 
 private:
@@ -62,6 +64,8 @@ private:
     std::deque<std::function<bool()>> steps_;
     bool running_ = false;
 };
+
+using ScriptedDialog = Scripted<CDialog>;
 
 // A hidden owner window of our own window class.
 class OwnerWindow : public CFrameWnd {

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Prepares a Wine prefix for running Wispane Calendar: creates it when missing
+# (without Mono and Gecko, whose installers would ask with a dialog) and makes the
+# Japanese font of the program's dialog templates ("ＭＳ Ｐゴシック") and its
+# fixed-pitch sibling resolve to the IPA Gothic fonts of Debian's
+# fonts-ipafont-gothic, so Japanese text renders legibly. The system's own fonts
+# are left as Wine chooses them.
+#
+#   scripts/prepare-wine-prefix.sh [PREFIX]     (default: $WINEPREFIX, else build/windows/wineprefix)
+#
+# Each step leaves a stamp in the prefix and is skipped once done.
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+PREFIX="$(realpath -m "${1:-${WINEPREFIX:-$ROOT/build/windows/wineprefix}}")"
+export WINEPREFIX="$PREFIX" WINEDEBUG=-all
+
+if [[ ! -f "$PREFIX/.wispane-prefix-ready" ]]; then
+  mkdir -p "$PREFIX"
+  WINEARCH=win64 WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i </dev/null
+  wineserver -w
+  touch "$PREFIX/.wispane-prefix-ready"
+fi
+
+if [[ ! -f "$PREFIX/.wispane-fonts-ready" ]]; then
+  # Wine falls back to these replacements for faces the prefix does not have.
+  regfile="$(mktemp --suffix=.reg)"
+  trap 'rm -f "$regfile"' EXIT
+  python3 - "$regfile" <<'PY'
+import sys
+gothic, pgothic = "IPAGothic", "IPAPGothic"
+replacements = {
+    "ＭＳ Ｐゴシック": pgothic, "MS PGothic": pgothic,
+    "ＭＳ ゴシック": gothic, "MS Gothic": gothic,
+}
+lines = ["Windows Registry Editor Version 5.00", "", r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
+lines += [f'"{face}"="{target}"' for face, target in replacements.items()]
+with open(sys.argv[1], "w", encoding="utf-16") as out:
+    out.write("\r\n".join(lines) + "\r\n")
+PY
+  wine regedit /S "$(winepath -w "$regfile")" </dev/null
+  wineserver -w
+  touch "$PREFIX/.wispane-fonts-ready"
+fi
+echo "Wine prefix ready: $PREFIX"

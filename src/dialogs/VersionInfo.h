@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads named strings of a program file's version resource.
+class VersionInfo {
+public:
+    VersionInfo() = default;
+    ~VersionInfo() { Close(); }
+    VersionInfo(const VersionInfo&) = delete;
+    VersionInfo& operator=(const VersionInfo&) = delete;
+
+    // Reads the file's version resource and its first translation; false leaves it closed.
+    bool Open(const std::string& path);
+    void Close();
+
+    // The named string of the table of `translation` (language id << 16 | code
+    // page), or of the file's first translation when 0; empty when absent.
+    std::string Get(const std::string& name, std::uint32_t translation = 0) const;
+
+    std::string ProductName() const { return Get("ProductName"); }
+    std::string FileVersion() const { return Get("FileVersion"); }
+    std::string Copyright() const { return Get("LegalCopyright"); }
+    std::string CompanyName() const { return Get("CompanyName"); }
+
+    std::uint32_t translation() const { return translation_; }
+
+private:
+    std::vector<char> data_;
+    std::uint32_t translation_ = 0;
+};

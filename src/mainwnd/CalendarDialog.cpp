@@ -1,0 +1,261 @@
+#include "CalendarDialog.h"
+
+#include "CWinApp.h"
+#include "DateKeys.h"
+#include "InactiveTitleColor.h"
+#include "ProgramFolder.h"
+#include "VersionInfo.h"
+#include "Win32Platform.h"
+#include "resource.h"
+
+namespace {
+
+std::string SettingsFilePath() { return CWinApp::Current() ? CWinApp::Current()->GetProfileName() : std::string(); }
+
+std::string ReadTitleTip() {
+    VersionInfo version;
+    version.Open(CWinApp::GetModulePath());
+    return version.ProductName() + " v" + version.FileVersion();
+}
+
+bool IsTitleArea(UINT hit) {
+    switch (hit) {
+    case MCHT_TITLEBK:
+    case MCHT_TITLEMONTH:
+    case MCHT_TITLEYEAR:
+    case MCHT_TITLEBTNNEXT:
+    case MCHT_TITLEBTNPREV:
+        return true;
+    default:
+        return false;
+    }
+}
+
+}  // namespace
+
+CalendarDialog::CalendarDialog(CWnd* parent)
+    : PersistentDialog(IDD_CALENDAR_DIALOG, parent),
+      calendar(Win32Platform()),
+      titleCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND))),
+      titleColor(::GetSysColor(COLOR_ACTIVECAPTION)) {
+    if (CWinApp::Current()) sectionName = CWinApp::Current()->GetAppName();
+}
+
+CalendarDialog::~CalendarDialog() = default;
+
+void CalendarDialog::DoDataExchange() { BindControl(IDC_CALENDAR, calendar); }
+
+bool CalendarDialog::OnInitDialog() {
+    calendar.holidayFile = FileInProgramFolder(CWinApp::GetModulePath(), "Holiday.ini");
+    calendar.settingsFilePath = SettingsFilePath();
+
+    PersistentDialog::OnInitDialog();
+    ModifyStyleEx(WS_EX_APPWINDOW, 0);
+    // The calendar covers the whole window: the window's own background would only
+    // flash under it.
+    ModifyStyle(0, WS_CLIPCHILDREN);
+
+    // The icon-title font is the default; a font stored in the settings file wins
+    // over it when the state is restored again.
+    if (::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof logicalFont, &logicalFont, 0)) {
+        if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
+    }
+    RestoreState();
+    SetFont(GetDialogFont(), true);
+
+    titleTip = ReadTitleTip();
+
+    if (placementRead) {
+        // A window of this kind has no caption to restore it from: whatever show
+        // command was stored, it opens in its normal state.
+        WINDOWPLACEMENT shown = placement;
+        shown.showCmd = SW_SHOWNORMAL;
+        SetWindowPlacement(shown);
+    }
+    RecreateCalendar();
+    FitToCalendar();
+    // Centred with the size the calendar finally has.
+    if (!placementRead) CenterWindow();
+
+    EnableToolTips();
+    return true;
+}
+
+void CalendarDialog::RecreateCalendar() {
+    const DWORD style = calendar.GetStyle() | MCS_DAYSTATE;
+    const RECT rect = calendar.GetClientRect();
+    const bool hadFocus = calendar.GetSafeHwnd() && ::GetFocus() == calendar.GetSafeHwnd();
+
+    calendar.DestroyWindow();
+    if (!calendar.Create(style, rect, *this, IDC_CALENDAR)) return;
+    calendar.SetColor(MCSC_BACKGROUND, backgroundColor);
+    calendar.SetColor(MCSC_MONTHBK, backgroundColor);
+    SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
+    if (hadFocus) calendar.SetFocus();
+    // The control does not ask for the marks of the months it shows when it is created.
+    calendar.RequestDayStates();
+}
+
+void CalendarDialog::FitToCalendar() {
+    const std::optional<RECT> minimum = calendar.GetMinReqRect();
+    if (!minimum) return;
+    const int width = minimum->right - minimum->left;
+    const int height = minimum->bottom - minimum->top;
+    calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void CalendarDialog::RequestRegionRebuild() {
+    // Requests made before the paint handler runs are served by one paint.
+    if (!paintPosted) paintPosted = Post(WM_PAINT);
+}
+
+ConfigSettings CalendarDialog::CurrentConfig() const {
+    const DWORD calendarStyle = calendar.GetStyle();
+    ConfigSettings config;
+    config.alwaysOnTop = IsTopmost();
+    config.seeThrough = seeThroughLook;
+    config.closeByEsc = closeByEsc;
+    config.backgroundColor = backgroundColor;
+    config.todayLineHidden = (calendarStyle & MCS_NOTODAY) != 0;
+    config.noTodayMark = (calendarStyle & MCS_NOTODAYCIRCLE) != 0;
+    config.seeThroughTitleBar = seeThroughTitleBar;
+    config.scheduleColor = calendar.scheduleColor;
+    config.showTime = calendar.showTimeLine;
+    return config;
+}
+
+int CalendarDialog::LoadSettings() {
+    const SettingsFile settings = Settings();
+    ConfigSettings config = CurrentConfig();
+    settings.ReadConfig(config);
+    seeThroughLook = config.seeThrough;
+    closeByEsc = config.closeByEsc;
+    backgroundColor = config.backgroundColor;
+    seeThroughTitleBar = config.seeThroughTitleBar;
+    calendar.scheduleColor = config.scheduleColor;
+    calendar.showTimeLine = config.showTime;
+
+    if (!config.alwaysOnTop) ToggleTopmost();
+    customColors = settings.ReadCustomColors();
+    ApplyTodayMode(config);
+    calendar.ModifyStyle(config.noTodayMark ? 0 : MCS_NOTODAYCIRCLE, config.noTodayMark ? MCS_NOTODAYCIRCLE : 0);
+    // The window is visible through its template: the base need not show it.
+    return 1;
+}
+
+void CalendarDialog::ApplyTodayMode(const ConfigSettings& config) {
+    const bool hide = config.todayLineHidden;
+    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
+    FitToCalendar();
+    if (!hide && calendar.showTimeLine) calendar.DrawTodayLine();
+    RequestRegionRebuild();
+    dirty = true;
+}
+
+void CalendarDialog::SaveSettings() {
+    SettingsFile settings = Settings();
+    settings.WriteConfig(CurrentConfig());
+    settings.WriteCustomColors(customColors);
+}
+
+LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_ACTIVATE: {
+        const LRESULT result = PersistentDialog::WindowProc(message, wParam, lParam);
+        OnActivate(LOWORD(wParam));
+        return result;
+    }
+    case WM_MOVE: {
+        const LRESULT result = PersistentDialog::WindowProc(message, wParam, lParam);
+        dirty = true;
+        return result;
+    }
+    case WM_SETCURSOR:
+        if (OnSetCursor()) return TRUE;
+        break;
+    default:
+        break;
+    }
+    return PersistentDialog::WindowProc(message, wParam, lParam);
+}
+
+bool CalendarDialog::OnNotify(NMHDR& header, LRESULT& result) {
+    if (header.code == MCN_GETDAYSTATE && header.idFrom == IDC_CALENDAR) {
+        // The calendar has answered already; the months it shows changed.
+        RequestRegionRebuild();
+        result = 0;
+        return true;
+    }
+    if (header.code == TTN_NEEDTEXTA) {
+        // Without text the tooltip shows nothing; either way the default handling goes on.
+        if (const char* text = ToolTipText()) reinterpret_cast<NMTTDISPINFOA&>(header).lpszText = const_cast<char*>(text);
+    }
+    return false;
+}
+
+bool CalendarDialog::OnPaint() {
+    paintPosted = false;
+    calendar.layout.layoutPending = true;
+    DefaultProc(WM_PAINT, 0, 0);
+    calendar.RedrawWindow();
+    return true;
+}
+
+void CalendarDialog::OnActivate(UINT state) {
+    if (seeThroughTitleBar || !calendar.GetSafeHwnd()) return;
+    switch (state) {
+    case WA_INACTIVE:
+        titleColor = InactiveTitleColor(backgroundColor);
+        break;
+    case WA_ACTIVE:
+    case WA_CLICKACTIVE:
+        titleColor = ::GetSysColor(COLOR_ACTIVECAPTION);
+        break;
+    default:
+        break;
+    }
+    calendar.SetColor(MCSC_TITLEBK, titleColor);
+}
+
+bool CalendarDialog::OnSetCursor() {
+    POINT point{};
+    if (!::GetCursorPos(&point) || !calendar.GetSafeHwnd()) return false;
+    calendar.ScreenToClient(point);
+    // Only the bare title background: the month name, the year and the arrows keep
+    // the control's own behaviour.
+    if (calendar.HitTest(point).uHit != MCHT_TITLEBK) return false;
+    ::SetCursor(titleCursor);
+    return true;
+}
+
+bool CalendarDialog::PreTranslateMessage(MSG& message) {
+    if (message.message == WM_KEYDOWN) {
+        // Enter never ends the dialog; Esc only when the user chose so.
+        if (message.wParam == VK_RETURN) return true;
+        if (message.wParam == VK_ESCAPE && !closeByEsc) return true;
+    }
+    return PersistentDialog::PreTranslateMessage(message);
+}
+
+INT_PTR CalendarDialog::OnToolHitTest(POINT point, TOOLINFOA* tool) const {
+    if (PersistentDialog::OnToolHitTest(point, tool) == -1) return -1;
+    // Every position is a tool of its own, so the text is asked for whenever the
+    // mouse moves; the tip shows while the window is inactive too.
+    tool->uFlags |= kToolAlwaysShown;
+    return MAKELONG(point.x, point.y);
+}
+
+const char* CalendarDialog::ToolTipText() {
+    POINT point{};
+    ::GetCursorPos(&point);
+    calendar.ScreenToClient(point);
+    if (calendar.CellFromPoint(point.x, point.y) == -1) {
+        return IsTitleArea(calendar.HitTest(point).uHit) ? titleTip.c_str() : nullptr;
+    }
+    const std::string key = Win32Platform().dateKeys.Format(calendar.DateFromPoint(point.x, point.y));
+    const std::string* label = calendar.FindDayLabel(key);
+    if (!label) return nullptr;
+    dayTip = key + ' ' + *label;
+    return dayTip.c_str();
+}

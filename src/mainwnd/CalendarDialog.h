@@ -1,0 +1,63 @@
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "ConfigSettings.h"
+#include "CustomColors.h"
+#include "PersistentDialog.h"
+#include "SeeThroughCalendarCtrl.h"
+
+// The program's window: a borderless dialog whose whole client area is one month
+// calendar. It sizes itself to the calendar and keeps its placement, font and
+// options in the settings file.
+class CalendarDialog : public PersistentDialog {
+public:
+    explicit CalendarDialog(CWnd* parent);
+    ~CalendarDialog() override;
+
+    // The locale whose holidays the calendar shows; set before the window opens.
+    void SetCalendarLocale(std::uint32_t lcid) { calendar.lcid = lcid; }
+
+    // "Product vVersion", shown over the calendar's title.
+    const std::string& TitleTip() const { return titleTip; }
+
+    // Destroys the calendar's window and creates it again with day states enabled,
+    // in this window's colours and font.
+    void RecreateCalendar();
+    // Sizes the calendar and the window to one month, keeping the top-left corner.
+    void FitToCalendar();
+    // Has the window painted again, as the picture of the calendar changed.
+    void RequestRegionRebuild();
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange() override;
+    bool PreTranslateMessage(MSG& message) override;
+    INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const override;
+    int LoadSettings() override;
+    void SaveSettings() override;
+
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnNotify(NMHDR& header, LRESULT& result) override;
+    bool OnPaint() override;
+
+private:
+    ConfigSettings CurrentConfig() const;
+    void ApplyTodayMode(const ConfigSettings& config);
+    void OnActivate(UINT state);
+    bool OnSetCursor();
+    const char* ToolTipText();
+
+    SeeThroughCalendarCtrl calendar;
+    HCURSOR titleCursor;  // shared resource cursor: not destroyed
+    std::string titleTip;
+    std::string dayTip;
+    CustomColors customColors;
+    bool closeByEsc = false;
+    bool seeThroughTitleBar = false;
+    // The stored see-through choice, written back as it was read.
+    bool seeThroughLook = false;
+    COLORREF backgroundColor = RGB(255, 255, 255);
+    COLORREF titleColor;
+    bool paintPosted = false;
+};

@@ -1,0 +1,213 @@
+#include "PersistentDialog.h"
+
+#include <commdlg.h>
+
+#include <cstring>
+#include <utility>
+
+#include "CWinApp.h"
+#include "DeviceContexts.h"
+#include "Win32Platform.h"
+
+namespace {
+
+LOGFONTA ToLogFont(const LogicalFontValue& value) {
+    LOGFONTA font{};
+    font.lfHeight = value.height;
+    font.lfWidth = value.width;
+    font.lfEscapement = value.escapement;
+    font.lfOrientation = value.orientation;
+    font.lfWeight = value.weight;
+    font.lfItalic = value.italic;
+    font.lfUnderline = value.underline;
+    font.lfStrikeOut = value.strikeOut;
+    font.lfCharSet = value.charSet;
+    font.lfOutPrecision = value.outPrecision;
+    font.lfClipPrecision = value.clipPrecision;
+    font.lfQuality = value.quality;
+    font.lfPitchAndFamily = value.pitchAndFamily;
+    static_assert(sizeof font.lfFaceName == LogicalFontValue::kFaceNameSize);
+    std::memcpy(font.lfFaceName, value.faceName, sizeof font.lfFaceName);
+    return font;
+}
+
+LogicalFontValue FromLogFont(const LOGFONTA& font) {
+    LogicalFontValue value;
+    value.height = font.lfHeight;
+    value.width = font.lfWidth;
+    value.escapement = font.lfEscapement;
+    value.orientation = font.lfOrientation;
+    value.weight = font.lfWeight;
+    value.italic = font.lfItalic;
+    value.underline = font.lfUnderline;
+    value.strikeOut = font.lfStrikeOut;
+    value.charSet = font.lfCharSet;
+    value.outPrecision = font.lfOutPrecision;
+    value.clipPrecision = font.lfClipPrecision;
+    value.quality = font.lfQuality;
+    value.pitchAndFamily = font.lfPitchAndFamily;
+    value.SetFaceName(std::string(font.lfFaceName, strnlen(font.lfFaceName, sizeof font.lfFaceName)));
+    return value;
+}
+
+WINDOWPLACEMENT ToWindowPlacement(const WindowPlacementValue& value) {
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    placement.flags = static_cast<UINT>(value.flags);
+    placement.showCmd = static_cast<UINT>(value.showCommand);
+    placement.ptMinPosition = {value.minPositionX, value.minPositionY};
+    placement.ptMaxPosition = {value.maxPositionX, value.maxPositionY};
+    placement.rcNormalPosition = {value.normalLeft, value.normalTop, value.normalRight, value.normalBottom};
+    return placement;
+}
+
+WindowPlacementValue FromWindowPlacement(const WINDOWPLACEMENT& placement) {
+    WindowPlacementValue value;
+    value.flags = static_cast<std::int32_t>(placement.flags);
+    value.showCommand = static_cast<std::int32_t>(placement.showCmd);
+    value.minPositionX = placement.ptMinPosition.x;
+    value.minPositionY = placement.ptMinPosition.y;
+    value.maxPositionX = placement.ptMaxPosition.x;
+    value.maxPositionY = placement.ptMaxPosition.y;
+    value.normalLeft = placement.rcNormalPosition.left;
+    value.normalTop = placement.rcNormalPosition.top;
+    value.normalRight = placement.rcNormalPosition.right;
+    value.normalBottom = placement.rcNormalPosition.bottom;
+    return value;
+}
+
+std::string SettingsFilePath() { return CWinApp::Current() ? CWinApp::Current()->GetProfileName() : std::string(); }
+
+// The common dialogs' library is loaded when the font dialog is first asked for:
+// linked to the program, it and what it imports (the shell among them) would
+// lengthen every start.
+BOOL ShowFontDialog(CHOOSEFONTA& dialog) {
+    using ChooseFontFunction = BOOL(WINAPI*)(CHOOSEFONTA*);
+    static const auto chooseFont = [] {
+        HMODULE library = ::LoadLibraryA("comdlg32.dll");
+        return library ? reinterpret_cast<ChooseFontFunction>(
+                             reinterpret_cast<void*>(::GetProcAddress(library, "ChooseFontA")))
+                       : nullptr;
+    }();
+    return chooseFont && chooseFont(&dialog);
+}
+
+}  // namespace
+
+PersistentDialog::PersistentDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
+
+PersistentDialog::~PersistentDialog() = default;
+
+SettingsFile PersistentDialog::Settings() const {
+    return SettingsFile(Win32Platform().profile, SettingsFilePath(), sectionName);
+}
+
+HFONT PersistentDialog::GetDialogFont() const { return ownFont ? ownFont.get() : GetFont(); }
+
+bool PersistentDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The font the window has now is the one to give back before it is destroyed;
+    // an own font left from an earlier run of the dialog is about to be replaced.
+    initialFont = GetFont();
+    if (std::optional<LOGFONTA> description = Font::Describe(GetDialogFont())) {
+        logicalFont = *description;
+        if (Font copy = Font::Create(logicalFont)) UseOwnFont(std::move(copy));
+    }
+    RestoreState();
+    return true;
+}
+
+void PersistentDialog::DoDataExchange() {}
+
+int PersistentDialog::LoadSettings() { return 1; }
+void PersistentDialog::SaveSettings() {}
+void PersistentDialog::SaveChangedSettings() {}
+void PersistentDialog::BeforeRestore() {}
+
+void PersistentDialog::UseOwnFont(Font font) {
+    SetFont(font.get(), true);
+    SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    ownFont = std::move(font);
+}
+
+void PersistentDialog::DescribeOwnFont() {
+    if (std::optional<LOGFONTA> description = Font::Describe(ownFont.get())) logicalFont = *description;
+}
+
+void PersistentDialog::RestoreState() {
+    BeforeRestore();
+    const SettingsFile settings = Settings();
+
+    // A stored font that cannot be created leaves the current one in use; the
+    // description then still holds the stored values, as the next save writes them.
+    if (std::optional<LogicalFontValue> stored = settings.ReadFont()) {
+        logicalFont = ToLogFont(*stored);
+        if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
+    } else {
+        DescribeOwnFont();
+    }
+
+    const std::optional<WindowPlacementValue> storedPlacement = settings.ReadWindowPlacement();
+    placementRead = storedPlacement.has_value();
+    if (placementRead) {
+        placement = ToWindowPlacement(*storedPlacement);
+    } else {
+        CenterWindow();
+    }
+
+    SetTopmost(true);
+    if (LoadSettings() == 0) ShowWindow(SW_SHOW);
+    dirty = false;
+}
+
+void PersistentDialog::StoreState(bool force) {
+    if (force || dirty) SaveChangedSettings();
+    dirty = false;
+    SettingsFile settings = Settings();
+    settings.WriteFont(FromLogFont(logicalFont));
+    if (std::optional<WINDOWPLACEMENT> current = GetWindowPlacement()) {
+        settings.WriteWindowPlacement(FromWindowPlacement(*current));
+    }
+    SaveSettings();
+}
+
+bool PersistentDialog::DestroyWindow() {
+    if (!GetSafeHwnd()) return false;
+    StoreState(true);
+    SetFont(initialFont, true);
+    return CDialog::DestroyWindow();
+}
+
+bool PersistentDialog::ChooseDialogFont() {
+    // The dialog edits a copy: Wine's writes the selection into it even when cancelled.
+    LOGFONTA chosen = logicalFont;
+    CHOOSEFONTA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetSafeHwnd();
+    dialog.lpLogFont = &chosen;
+    dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
+    if (!ShowFontDialog(dialog)) return false;
+
+    // The system's character set, whatever the chosen font's own: the text the
+    // dialog shows is in the system's code page.
+    logicalFont = chosen;
+    {
+        ClientDC dc(GetSafeHwnd());
+        if (dc) logicalFont.lfCharSet = static_cast<BYTE>(::GetTextCharset(dc.get()));
+    }
+    if (Font font = Font::Create(logicalFont)) {
+        UseOwnFont(std::move(font));
+        dirty = true;
+    }
+    return true;
+}
+
+void PersistentDialog::ToggleTopmost() {
+    SetTopmost(!topmost);
+    dirty = true;
+}
+
+void PersistentDialog::SetTopmost(bool on) {
+    topmost = on;
+    SetWindowPos(on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}

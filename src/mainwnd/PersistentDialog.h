@@ -1,0 +1,69 @@
+#pragma once
+#include <string>
+
+#include "CDialog.h"
+#include "GdiObjects.h"
+#include "SettingsFile.h"
+
+// A dialog that keeps its font and placement in the application's settings file,
+// under a section of its own, and lets a subclass keep further options there
+// through four hooks. The dialog and its controls use a private font object, so
+// the font can change at run time and is released safely.
+class PersistentDialog : public CDialog {
+public:
+    PersistentDialog(UINT templateId, CWnd* parent);
+    ~PersistentDialog() override;
+
+    // Saves everything, gives the window back its initial font, then destroys it.
+    bool DestroyWindow() override;
+
+    // The font the dialog uses: its own, or the window's when it has none.
+    HFONT GetDialogFont() const;
+
+protected:
+    bool OnInitDialog() override;
+    void DoDataExchange() override;
+
+    // Called by RestoreState once the window is topmost; zero makes the base show it.
+    virtual int LoadSettings();
+    // The last step of StoreState.
+    virtual void SaveSettings();
+    // The first step of StoreState, when the save is forced or something changed.
+    virtual void SaveChangedSettings();
+    // The first step of RestoreState.
+    virtual void BeforeRestore();
+
+    // Reads font and placement, centres the window when no placement was stored,
+    // makes it topmost and lets the subclass read its options.
+    void RestoreState();
+    // Writes font, placement and the subclass's options.
+    void StoreState(bool force);
+    // The font dialog on the logical font; true when it ended with OK.
+    bool ChooseDialogFont();
+    void ToggleTopmost();
+    // Whether the window was last made topmost.
+    bool IsTopmost() const { return topmost; }
+
+    // The settings file of the application, at this dialog's section.
+    SettingsFile Settings() const;
+
+    std::string sectionName = "DialogEx";
+    WINDOWPLACEMENT placement{};
+    bool placementRead = false;
+    bool dirty = false;
+    Font ownFont;
+    HFONT initialFont = nullptr;  // not owned
+    LOGFONTA logicalFont{};
+
+    // Makes `font` the own font, on the window and all its descendants; the previous
+    // own font is released afterwards.
+    void UseOwnFont(Font font);
+
+private:
+    void DescribeOwnFont();
+    void SetTopmost(bool on);
+
+    // Kept here rather than read back from WS_EX_TOPMOST: Wine leaves that bit set
+    // on a popup without caption whatever it is told.
+    bool topmost = false;
+};

@@ -1,0 +1,267 @@
+// Looks at the calendar windows of running programs from outside, for the
+// end-to-end tests, and prints what it finds as JSON.
+//
+//   wispane-window-probe windows            every visible calendar window
+//   wispane-window-probe snapshot FILE      the first one's pixels as shown, as a PPM file
+//   wispane-window-probe cells YYYY-MM-DD   where the days of that date's month are
+//
+// A calendar window is a visible top-level window with a month calendar as control
+// 1001. Messages that carry pointers do not cross processes, so what the calendar
+// would answer (its minimum size, its hit test) is asked of a twin control made here
+// with the same style, the system's icon-title font and the same size.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kCalendarId = 1001;
+
+struct CalendarWindow {
+    HWND window;
+    HWND calendar;
+};
+
+BOOL CALLBACK CollectCalendarWindow(HWND window, LPARAM parameter) {
+    HWND calendar = ::GetDlgItem(window, kCalendarId);
+    char className[32] = {};
+    if (::IsWindowVisible(window) && calendar && ::GetClassNameA(calendar, className, sizeof className) &&
+        lstrcmpiA(className, MONTHCAL_CLASSA) == 0) {
+        reinterpret_cast<std::vector<CalendarWindow>*>(parameter)->push_back({window, calendar});
+    }
+    return TRUE;
+}
+
+std::vector<CalendarWindow> CalendarWindows() {
+    std::vector<CalendarWindow> found;
+    ::EnumWindows(&CollectCalendarWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+std::string Json(const RECT& rect) {
+    char text[96];
+    std::snprintf(text, sizeof text, "[%ld, %ld, %ld, %ld]", rect.left, rect.top, rect.right, rect.bottom);
+    return text;
+}
+
+// The text of "Font" for a logical font, the way the settings file stores it.
+std::string FontValue(const LOGFONTA& font) {
+    char text[160];
+    std::snprintf(text, sizeof text, "%ld,%ld,%ld,%ld,%ld,%d,%d,%d,%d,%d,%d,%d,%d", font.lfHeight, font.lfWidth,
+                  font.lfEscapement, font.lfOrientation, font.lfWeight, font.lfItalic, font.lfUnderline,
+                  font.lfStrikeOut, font.lfCharSet, font.lfOutPrecision, font.lfClipPrecision, font.lfQuality,
+                  font.lfPitchAndFamily);
+    return text;
+}
+
+// JSON string contents: the face name is in the ANSI code page; other bytes pass as \u00XX.
+std::string JsonText(const char* text) {
+    std::string escaped;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c) {
+        if (*c < 0x20 || *c >= 0x7F || *c == '"' || *c == '\\') {
+            char code[8];
+            std::snprintf(code, sizeof code, "\\u%04x", *c);
+            escaped += code;
+        } else {
+            escaped += static_cast<char>(*c);
+        }
+    }
+    return escaped;
+}
+
+LOGFONTA IconTitleFont() {
+    LOGFONTA font{};
+    ::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof font, &font, 0);
+    return font;
+}
+
+// A hidden month calendar with the style of `original`, in the icon-title font.
+class TwinCalendar {
+public:
+    explicit TwinCalendar(HWND original) : font_(::CreateFontIndirectA(&iconTitleFont_)) {
+        const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(original, GWL_STYLE));
+        window_ = ::CreateWindowExA(0, MONTHCAL_CLASSA, "", (style & 0xFFFF) | WS_POPUP, 0, 0, 300, 300, nullptr,
+                                    nullptr, nullptr, nullptr);
+        ::SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    ~TwinCalendar() {
+        ::DestroyWindow(window_);
+        ::DeleteObject(font_);
+    }
+    TwinCalendar(const TwinCalendar&) = delete;
+    TwinCalendar& operator=(const TwinCalendar&) = delete;
+
+    RECT MinimumSize() const {
+        RECT rect{};
+        ::SendMessageA(window_, MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&rect));
+        return rect;
+    }
+    void Resize(int width, int height) {
+        ::SetWindowPos(window_, nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    void Select(const SYSTEMTIME& date) { ::SendMessageA(window_, MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date)); }
+    MCHITTESTINFO HitTest(int x, int y) const {
+        MCHITTESTINFO info{};
+        info.cbSize = MCHITTESTINFO_V1_SIZE;
+        info.pt = {x, y};
+        ::SendMessageA(window_, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+        return info;
+    }
+
+private:
+    LOGFONTA iconTitleFont_ = IconTitleFont();
+    HFONT font_;
+    HWND window_ = nullptr;
+};
+
+RECT WindowRelativeRect(HWND window, HWND child) {
+    RECT rect{};
+    ::GetWindowRect(child, &rect);
+    RECT outer{};
+    ::GetWindowRect(window, &outer);
+    ::OffsetRect(&rect, -outer.left, -outer.top);
+    return rect;
+}
+
+int PrintWindows() {
+    RECT workArea{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
+    const LOGFONTA iconTitleFont = IconTitleFont();
+    std::printf("{\"work_area\": %s, \"icon_title_font\": \"%s\", \"icon_title_face\": \"%s\", \"windows\": [",
+                Json(workArea).c_str(), FontValue(iconTitleFont).c_str(), JsonText(iconTitleFont.lfFaceName).c_str());
+    const char* separator = "";
+    for (const CalendarWindow& found : CalendarWindows()) {
+        RECT rect{};
+        ::GetWindowRect(found.window, &rect);
+        RECT client{};
+        ::GetClientRect(found.window, &client);
+        DWORD processId = 0;
+        ::GetWindowThreadProcessId(found.window, &processId);
+        const TwinCalendar twin(found.calendar);
+        std::printf("%s{\"pid\": %lu, \"rect\": %s, \"client\": %s, \"style\": %lu, \"ex_style\": %lu, "
+                    "\"owner_ex_style\": %lu, \"calendar_rect\": %s, \"calendar_style\": %lu, "
+                    "\"one_month\": %s}",
+                    separator, processId, Json(rect).c_str(), Json(client).c_str(),
+                    static_cast<unsigned long>(::GetWindowLongPtrA(found.window, GWL_STYLE)),
+                    static_cast<unsigned long>(::GetWindowLongPtrA(found.window, GWL_EXSTYLE)),
+                    static_cast<unsigned long>(
+                        ::GetWindowLongPtrA(::GetWindow(found.window, GW_OWNER), GWL_EXSTYLE)),
+                    Json(WindowRelativeRect(found.window, found.calendar)).c_str(),
+                    static_cast<unsigned long>(::GetWindowLongPtrA(found.calendar, GWL_STYLE)),
+                    Json(twin.MinimumSize()).c_str());
+        separator = ", ";
+    }
+    std::printf("]}\n");
+    return 0;
+}
+
+int WriteSnapshot(const char* path) {
+    const std::vector<CalendarWindow> windows = CalendarWindows();
+    if (windows.empty()) return 1;
+    RECT rect{};
+    ::GetWindowRect(windows.front().window, &rect);
+    const int width = rect.right - rect.left;
+    const int height = rect.bottom - rect.top;
+
+    HDC screen = ::GetDC(nullptr);
+    HDC memory = ::CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) return 1;
+    HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
+    ::GdiFlush();
+
+    FILE* file = std::fopen(path, "wb");
+    if (file) {
+        std::fprintf(file, "P6\n%d %d\n255\n", width, height);
+        const auto* pixels = static_cast<const unsigned char*>(bits);
+        for (int i = 0; i < width * height; ++i) {
+            const unsigned char rgb[3] = {pixels[4 * i + 2], pixels[4 * i + 1], pixels[4 * i]};
+            std::fwrite(rgb, 1, 3, file);
+        }
+        std::fclose(file);
+    }
+    ::SelectObject(memory, previous);
+    ::DeleteObject(bitmap);
+    ::DeleteDC(memory);
+    ::ReleaseDC(nullptr, screen);
+    return file ? 0 : 1;
+}
+
+// Each day's cell as the bounding box of the points the twin's hit test gives that
+// date, in the calendar's client coordinates, while the twin shows `date`'s month.
+int PrintCells(const char* date) {
+    SYSTEMTIME shown{};
+    int year = 0, month = 0, day = 0;
+    if (std::sscanf(date, "%d-%d-%d", &year, &month, &day) != 3) return 2;
+    shown.wYear = static_cast<WORD>(year);
+    shown.wMonth = static_cast<WORD>(month);
+    shown.wDay = static_cast<WORD>(day);
+    const std::vector<CalendarWindow> windows = CalendarWindows();
+    if (windows.empty()) return 1;
+    RECT client{};
+    ::GetClientRect(windows.front().calendar, &client);
+    TwinCalendar twin(windows.front().calendar);
+    twin.Resize(client.right, client.bottom);
+    twin.Select(shown);
+
+    struct Cell {
+        SYSTEMTIME date;
+        RECT box;
+    };
+    std::vector<Cell> cells;
+    for (int y = 0; y < client.bottom; ++y) {
+        for (int x = 0; x < client.right; ++x) {
+            const MCHITTESTINFO hit = twin.HitTest(x, y);
+            if ((hit.uHit & MCHT_CALENDARDATE) != MCHT_CALENDARDATE) continue;
+            Cell* cell = nullptr;
+            for (Cell& known : cells) {
+                if (known.date.wYear == hit.st.wYear && known.date.wMonth == hit.st.wMonth &&
+                    known.date.wDay == hit.st.wDay) {
+                    cell = &known;
+                }
+            }
+            if (!cell) {
+                cells.push_back({hit.st, {x, y, x + 1, y + 1}});
+                continue;
+            }
+            cell->box.left = std::min<LONG>(cell->box.left, x);
+            cell->box.top = std::min<LONG>(cell->box.top, y);
+            cell->box.right = std::max<LONG>(cell->box.right, x + 1);
+            cell->box.bottom = std::max<LONG>(cell->box.bottom, y + 1);
+        }
+    }
+    std::printf("{");
+    const char* separator = "";
+    for (const Cell& cell : cells) {
+        std::printf("%s\"%04d-%02d-%02d\": %s", separator, cell.date.wYear, cell.date.wMonth, cell.date.wDay,
+                    Json(cell.box).c_str());
+        separator = ", ";
+    }
+    std::printf("}\n");
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_DATE_CLASSES};
+    ::InitCommonControlsEx(&classes);
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "windows") return PrintWindows();
+    if (command == "snapshot" && argc > 2) return WriteSnapshot(argv[2]);
+    if (command == "cells" && argc > 2) return PrintCells(argv[2]);
+    std::fprintf(stderr, "usage: wispane-window-probe windows | snapshot FILE | cells YYYY-MM-DD\n");
+    return 2;
+}

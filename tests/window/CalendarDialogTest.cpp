@@ -1,0 +1,234 @@
+// The calendar window on its own template and settings file: its font and size,
+// the keys it keeps from the dialog manager, the title colours on activation, the
+// title cursor and the tooltip texts.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "CWinApp.h"
+#include "CalendarDialog.h"
+#include "DateKeys.h"
+#include "GdiObjects.h"
+#include "InactiveTitleColor.h"
+#include "TestPlatform.h"
+#include "Win32Platform.h"
+#include "WindowTestSupport.h"
+#include "resource.h"
+
+using window_test::Scripted;
+
+namespace {
+
+constexpr INT_PTR kStillOpen = 7;
+
+using TestCalendarDialog = Scripted<CalendarDialog>;
+
+class CalendarDialogTest : public ::testing::Test {
+protected:
+    CalendarDialogTest() : app_("Wispane Calendar") { app_.SetProfileName(folder_.File("Wispane Calendar.ini")); }
+
+    void Store(const std::string& lines) { folder_.Write("Wispane Calendar.ini", lines); }
+
+    static HWND Calendar(const CalendarDialog& dialog) { return dialog.GetDlgItem(IDC_CALENDAR); }
+
+    static HFONT FontHandleOf(HWND window) { return reinterpret_cast<HFONT>(::SendMessageA(window, WM_GETFONT, 0, 0)); }
+    static LOGFONTA FontOf(HWND window) { return Font::Describe(FontHandleOf(window)).value_or(LOGFONTA{}); }
+
+    static COLORREF TitleBackground(const CalendarDialog& dialog) {
+        return static_cast<COLORREF>(::SendMessageA(Calendar(dialog), MCM_GETCOLOR, MCSC_TITLEBK, 0));
+    }
+
+    // The first client point of the calendar whose hit test satisfies `wanted`.
+    static std::optional<POINT> FindPoint(const CalendarDialog& dialog,
+                                          const std::function<bool(const MCHITTESTINFO&)>& wanted) {
+        HWND calendar = Calendar(dialog);
+        RECT client{};
+        ::GetClientRect(calendar, &client);
+        for (int y = 0; y < client.bottom; ++y) {
+            for (int x = 0; x < client.right; ++x) {
+                MCHITTESTINFO hit{};
+                hit.cbSize = MCHITTESTINFO_V1_SIZE;
+                hit.pt = {x, y};
+                ::SendMessageA(calendar, MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit));
+                if (wanted(hit)) return hit.pt;
+            }
+        }
+        return std::nullopt;
+    }
+
+    static void PutCursor(const CalendarDialog& dialog, POINT point) {
+        ::ClientToScreen(Calendar(dialog), &point);
+        ::SetCursorPos(point.x, point.y);
+    }
+
+    static std::string ToolTipText(CalendarDialog& dialog) {
+        NMTTDISPINFOA info{};
+        char empty[1] = "";
+        info.hdr.code = TTN_NEEDTEXTA;
+        info.lpszText = empty;
+        dialog.Send(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&info));
+        return info.lpszText ? info.lpszText : "";
+    }
+
+    TempDir folder_;
+    CWinApp app_;
+};
+
+TEST_F(CalendarDialogTest, WithoutSettingsItUsesTheIconTitleFontAndFitsOneMonth) {
+    LOGFONTA iconTitleFont{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof iconTitleFont, &iconTitleFont, 0));
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        for (HFONT handle : {dialog.GetDialogFont(), FontHandleOf(Calendar(dialog))}) {
+            const LOGFONTA font = Font::Describe(handle).value_or(LOGFONTA{});
+            EXPECT_EQ(font.lfHeight, iconTitleFont.lfHeight);
+            EXPECT_STREQ(font.lfFaceName, iconTitleFont.lfFaceName);
+        }
+        RECT oneMonth{};
+        ASSERT_TRUE(::SendMessageA(Calendar(dialog), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&oneMonth)));
+        RECT calendar{};
+        ::GetWindowRect(Calendar(dialog), &calendar);
+        const RECT window = dialog.GetWindowRect();
+        EXPECT_EQ(calendar.right - calendar.left, oneMonth.right);
+        EXPECT_EQ(calendar.bottom - calendar.top, oneMonth.bottom);
+        EXPECT_TRUE(::EqualRect(&calendar, &window)) << "the calendar fills the window";
+        EXPECT_TRUE(::GetWindowLongA(Calendar(dialog), GWL_STYLE) & MCS_DAYSTATE);
+        EXPECT_FALSE(dialog.GetExStyle() & WS_EX_APPWINDOW);
+        EXPECT_EQ(dialog.TitleTip(), "Wispane Calendar v2.1");
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+TEST_F(CalendarDialogTest, AStoredFontWinsOverTheIconTitleFont) {
+    Store("[Wispane Calendar]\r\nFont=-19,0,0,0,700,0,0,0,0,0,0,0,0\r\nFontFace=Tahoma\r\n");
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        const LOGFONTA font = FontOf(Calendar(dialog));
+        EXPECT_EQ(font.lfHeight, -19);
+        EXPECT_EQ(font.lfWeight, 700);
+        EXPECT_STREQ(font.lfFaceName, "Tahoma");
+        RECT oneMonth{};
+        ::SendMessageA(Calendar(dialog), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&oneMonth));
+        const RECT window = dialog.GetWindowRect();
+        EXPECT_EQ(window.right - window.left, oneMonth.right);
+        EXPECT_EQ(window.bottom - window.top, oneMonth.bottom);
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+class CalendarDialogKeysTest : public CalendarDialogTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(CalendarDialogKeysTest, EnterNeverClosesAndEscOnlyWhenChosen) {
+    const bool closeByEsc = GetParam();
+    Store(std::string("[Wispane Calendar]\r\nConfig=1,0,") + (closeByEsc ? "1" : "0") + "\r\n");
+    TestCalendarDialog dialog(nullptr);
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE}) {
+        dialog.Then([&dialog, key] { ::PostMessageA(Calendar(dialog), WM_KEYDOWN, key, 1); });
+        dialog.Then([] {});
+    }
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), closeByEsc ? IDCANCEL : kStillOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(CloseByEsc, CalendarDialogKeysTest, ::testing::Bool());
+
+struct TitleColourCase {
+    const char* config;
+    COLORREF inactive;
+};
+
+class CalendarDialogActivationTest : public CalendarDialogTest,
+                                     public ::testing::WithParamInterface<TitleColourCase> {};
+
+TEST_P(CalendarDialogActivationTest, DeactivationDimsTheBackgroundIntoTheTitle) {
+    Store(std::string("[Wispane Calendar]\r\nConfig=") + GetParam().config + "\r\n");
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        dialog.Send(WM_ACTIVATE, WA_INACTIVE, 0);
+        EXPECT_EQ(TitleBackground(dialog), GetParam().inactive);
+        dialog.Send(WM_ACTIVATE, WA_ACTIVE, 0);
+        EXPECT_EQ(TitleBackground(dialog), ::GetSysColor(COLOR_ACTIVECAPTION));
+        dialog.Send(WM_ACTIVATE, WA_INACTIVE, 0);
+        dialog.Send(WM_ACTIVATE, WA_CLICKACTIVE, 0);
+        EXPECT_EQ(TitleBackground(dialog), ::GetSysColor(COLOR_ACTIVECAPTION));
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+INSTANTIATE_TEST_SUITE_P(Backgrounds, CalendarDialogActivationTest,
+                         ::testing::Values(TitleColourCase{"1,0,0,00ffffff", RGB(153, 153, 153)},
+                                           TitleColourCase{"1,0,0,0032c864", RGB(60, 120, 30)}));
+
+TEST_F(CalendarDialogTest, WithASeeThroughTitleBarActivationLeavesTheTitleAlone) {
+    Store("[Wispane Calendar]\r\nConfig=1,0,0,00ffffff,0,1,1\r\n");
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        const COLORREF before = TitleBackground(dialog);
+        dialog.Send(WM_ACTIVATE, WA_INACTIVE, 0);
+        EXPECT_EQ(TitleBackground(dialog), before);
+        EXPECT_NE(before, InactiveTitleColor(RGB(255, 255, 255)));
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+TEST_F(CalendarDialogTest, TheOpenHandShowsOverTheBareTitleBackgroundOnly) {
+    HCURSOR openHand = ::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND));
+    ASSERT_NE(openHand, nullptr);
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        const auto titleBackground = FindPoint(dialog, [](const MCHITTESTINFO& hit) { return hit.uHit == MCHT_TITLEBK; });
+        const auto monthName = FindPoint(dialog, [](const MCHITTESTINFO& hit) { return hit.uHit == MCHT_TITLEMONTH; });
+        ASSERT_TRUE(titleBackground && monthName);
+        const LPARAM overClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+        const auto calendar = reinterpret_cast<WPARAM>(Calendar(dialog));
+
+        PutCursor(dialog, *titleBackground);
+        EXPECT_TRUE(dialog.Send(WM_SETCURSOR, calendar, overClient));
+        EXPECT_EQ(::GetCursor(), openHand);
+
+        PutCursor(dialog, *monthName);
+        dialog.Send(WM_SETCURSOR, calendar, overClient);
+        EXPECT_NE(::GetCursor(), openHand);
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+TEST_F(CalendarDialogTest, TooltipsNameTheProductOverTheTitleAndTheScheduleOverItsDay) {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    const std::string todayKey = Win32Platform().dateKeys.Format(COleDateTime(now.wYear, now.wMonth, now.wDay));
+    Store("[Schedule]\r\nSchedule=" + todayKey + ",Dentist\r\n");
+    TestCalendarDialog dialog(nullptr);
+    // Once painted, the calendar knows where its days are.
+    dialog.Then([] {});
+    dialog.Then([&] {
+        const auto monthName = FindPoint(dialog, [](const MCHITTESTINFO& hit) { return hit.uHit == MCHT_TITLEMONTH; });
+        const auto today = FindPoint(dialog, [&now](const MCHITTESTINFO& hit) {
+            return hit.uHit == MCHT_CALENDARDATE && hit.st.wYear == now.wYear && hit.st.wMonth == now.wMonth &&
+                   hit.st.wDay == now.wDay;
+        });
+        const auto weekdayHeader = FindPoint(dialog, [](const MCHITTESTINFO& hit) { return hit.uHit == MCHT_CALENDARDAY; });
+        ASSERT_TRUE(monthName && today && weekdayHeader);
+
+        PutCursor(dialog, *monthName);
+        EXPECT_EQ(ToolTipText(dialog), "Wispane Calendar v2.1");
+        PutCursor(dialog, {today->x + 2, today->y + 2});
+        // Today may be a holiday as well, whose name shares the label.
+        const std::string dayTip = ToolTipText(dialog);
+        EXPECT_EQ(dayTip.rfind(todayKey + ' ', 0), 0u) << dayTip;
+        EXPECT_NE(dayTip.find("Dentist"), std::string::npos) << dayTip;
+        PutCursor(dialog, *weekdayHeader);
+        EXPECT_EQ(ToolTipText(dialog), "");
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+}  // namespace

@@ -39,18 +39,8 @@ step() {  # NAME COMMAND...: one build step, timed; a failure counts once.
   return 1
 }
 
-prepare_wine_prefix() {
-  local stamp="$WINE_PREFIX/.wispane-prefix-ready"
-  if [[ -f "$stamp" ]]; then
-    echo "Wine prefix ready: $WINE_PREFIX"
-    return 0
-  fi
-  mkdir -p "$WINE_PREFIX"
-  # No Mono or Gecko: their installers would ask with a dialog.
-  WINEPREFIX="$WINE_PREFIX" WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
-    wineboot -i </dev/null || return 1
-  WINEPREFIX="$WINE_PREFIX" wineserver -w || return 1
-  touch "$stamp"
+prepare_wine_prefix() {  # the prefix, without installer dialogs, with the Japanese fonts mapped
+  bash "$ROOT/scripts/prepare-wine-prefix.sh" "$WINE_PREFIX"
 }
 
 run_ctest() {  # PRESET [WRAPPER...]: runs the preset's tests and adds up their results.

@@ -8,7 +8,7 @@
 #
 #   scripts/prepare-wine-prefix.sh [PREFIX]     (default: $WINEPREFIX, else build/windows/wineprefix)
 #
-# Each step leaves a stamp in the prefix and is skipped once done.
+# Each step leaves a stamp in the prefix and is skipped while it holds.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -22,24 +22,28 @@ if [[ ! -f "$PREFIX/.wispane-prefix-ready" ]]; then
   touch "$PREFIX/.wispane-prefix-ready"
 fi
 
-if [[ ! -f "$PREFIX/.wispane-fonts-ready" ]]; then
-  # Wine falls back to these replacements for faces the prefix does not have.
-  regfile="$(mktemp --suffix=.reg)"
-  trap 'rm -f "$regfile"' EXIT
-  python3 - "$regfile" <<'PY'
+# The replacements are written whole (the key is emptied first), and again whenever
+# this list changes: the stamp holds the checksum of what was imported.
+regfile="$(mktemp --suffix=.reg)"
+trap 'rm -f "$regfile"' EXIT
+python3 - "$regfile" <<'PY'
 import sys
 gothic, pgothic = "IPAGothic", "IPAPGothic"
 replacements = {
     "ＭＳ Ｐゴシック": pgothic, "MS PGothic": pgothic,
     "ＭＳ ゴシック": gothic, "MS Gothic": gothic,
 }
-lines = ["Windows Registry Editor Version 5.00", "", r"[HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements]"]
+key = r"HKEY_CURRENT_USER\Software\Wine\Fonts\Replacements"
+lines = ["Windows Registry Editor Version 5.00", "", f"[-{key}]", "", f"[{key}]"]
 lines += [f'"{face}"="{target}"' for face, target in replacements.items()]
 with open(sys.argv[1], "w", encoding="utf-16") as out:
     out.write("\r\n".join(lines) + "\r\n")
 PY
+checksum="$(sha1sum <"$regfile" | cut -d' ' -f1)"
+if [[ "$(cat "$PREFIX/.wispane-fonts-ready" 2>/dev/null)" != "$checksum" ]]; then
+  # Wine falls back to these replacements for faces the prefix does not have.
   wine regedit /S "$(winepath -w "$regfile")" </dev/null
   wineserver -w
-  touch "$PREFIX/.wispane-fonts-ready"
+  echo "$checksum" >"$PREFIX/.wispane-fonts-ready"
 fi
 echo "Wine prefix ready: $PREFIX"

@@ -1,0 +1,196 @@
+"""What the end-to-end tests share: a copy of the program folder with the program
+running from it, looked at from outside with wispane-window-probe.exe, and the
+pictures the probe takes.
+
+Needs DISPLAY, WINEPREFIX, wine, xdotool and faketime; run_case.py sets ARGS.
+"""
+import json
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+PROGRAM = "WispaneCalendar.exe"
+SETTINGS = "Wispane Calendar.ini"
+SECTION = "Wispane Calendar"
+
+WS_EX_TOPMOST = 0x8
+WS_EX_TOOLWINDOW = 0x80
+WS_EX_APPWINDOW = 0x40000
+MCS_DAYSTATE = 0x1
+MCS_NOTODAYCIRCLE = 0x8
+MCS_NOTODAY = 0x10
+
+ARGS = None  # the runner's arguments: program_dir, probe
+
+
+def wine_env(locale, extra=None):
+    env = dict(os.environ)
+    env["LC_ALL"] = locale
+    env.setdefault("WINEDEBUG", "-all")
+    env.update(extra or {})
+    return env
+
+
+class Program:
+    """One copy of the program folder and the program running from it."""
+
+    def __init__(self, test, subfolder=None):
+        """The copy lies in a fresh temporary folder, or in `subfolder` of one."""
+        self.base = tempfile.mkdtemp(prefix="wispane-e2e-")
+        self.folder = os.path.join(self.base, subfolder) if subfolder else self.base
+        os.makedirs(self.folder, exist_ok=True)
+        test.addCleanup(self.remove)
+        for name in (PROGRAM, "Holiday.ini"):
+            shutil.copy(os.path.join(ARGS.program_dir, name), self.folder)
+        self.locale = "en_US.UTF-8"
+        self.date = None
+        self.processes = []
+
+    def remove(self):
+        self.kill()
+        shutil.rmtree(self.base, ignore_errors=True)
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def start(self, winedebug=None):
+        extra = {"WINEDEBUG": winedebug} if winedebug else {}
+        command = ["wine", PROGRAM]
+        if self.date:
+            command = ["faketime", self.date] + command
+        log = open(self.path(f"wine-{len(self.processes)}.log"), "wb")
+        process = subprocess.Popen(command, cwd=self.folder, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                   env=wine_env(self.locale, extra), start_new_session=True)
+        self.processes.append(process)
+        return process
+
+    def probe(self, *arguments):
+        # Files, not pipes: a Wine helper process that the probe happens to start
+        # (the desktop process) inherits its output and would hold a pipe open.
+        # In the temporary folder itself: the program's may be too long for the probe.
+        with open(os.path.join(self.base, "probe.out"), "w+b") as output, \
+                open(os.path.join(self.base, "probe.err"), "w+b") as errors:
+            # Never under faketime: the probe, a console program, hangs at start when
+            # its clock is far from the Wine server's.
+            status = subprocess.run(["wine", ARGS.probe, *arguments], cwd=self.base,
+                                    stdin=subprocess.DEVNULL, stdout=output, stderr=errors,
+                                    env=wine_env(self.locale), timeout=120).returncode
+            output.seek(0)
+            errors.seek(0)
+            if status != 0:
+                raise AssertionError(f"probe {arguments} failed: {errors.read().decode(errors='replace')}")
+            return output.read()
+
+    def kill(self):
+        """Ends every copy started from here at once, as a crash or a power cut would.
+        Each start leads a process group of its own: faketime runs wine as its child."""
+        for process in self.processes:
+            if process.poll() is None:
+                os.killpg(process.pid, signal.SIGKILL)
+                process.wait()
+
+    def wait_until_shown(self, timeout=60):
+        """Waits until a window of the program shows, without starting Wine programs
+        (the probe takes a few hundred milliseconds)."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            found = subprocess.run(["xdotool", "search", "--onlyvisible", "--classname", PROGRAM.lower()],
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            if found.returncode == 0:
+                return
+            if all(process.poll() is not None for process in self.processes):
+                raise AssertionError("the program ended before its window showed")
+            time.sleep(0.05)
+        raise AssertionError("no window showed in time")
+
+    def press_alt_f4_at(self, x, y):
+        """The system's close of the window at (x, y): without a window manager the
+        keyboard goes to the window under the pointer."""
+        subprocess.run(["xdotool", "mousemove", str(x), str(y), "key", "--clearmodifiers", "alt+F4"], check=True)
+
+    def windows(self):
+        return json.loads(self.probe("windows"))
+
+    def snapshot(self):
+        name = os.path.join(self.base, "snapshot.ppm")
+        self.probe("snapshot", name)
+        return Picture(name)
+
+    def wait_for_window(self, timeout=90):
+        """The probe's report once one window shows and its picture has settled."""
+        deadline = time.monotonic() + timeout
+        previous = None
+        while time.monotonic() < deadline:
+            report = self.windows()
+            if report["windows"]:
+                picture = self.snapshot().pixels
+                if picture == previous:
+                    return report
+                previous = picture
+            for process in self.processes:
+                if process.poll() is not None:
+                    raise AssertionError(f"the program ended early with exit code {process.returncode}")
+            time.sleep(0.5)
+        raise AssertionError("no calendar window settled in time")
+
+    def close_by_system(self, process):
+        """Alt+F4, the system's close, then waits for the program to end. Without a
+        window manager the keyboard goes to the window under the pointer."""
+        [window] = self.windows()["windows"]
+        left, top, right, bottom = window["rect"]
+        self.press_alt_f4_at((left + right) // 2, (top + bottom) // 2)
+        return process.wait(timeout=60)
+
+    def read_bytes(self, name):
+        """The file's bytes, or None when it does not exist."""
+        try:
+            with open(self.path(name), "rb") as file:
+                return file.read()
+        except FileNotFoundError:
+            return None
+
+    def settings(self):
+        """The keys of the main section in file order, as text in the file's bytes."""
+        with open(self.path(SETTINGS), "rb") as file:
+            lines = file.read().decode("latin-1").splitlines()
+        keys = []
+        section = None
+        for line in lines:
+            line = line.strip()
+            if line.startswith("["):
+                section = line.strip("[]")
+            elif "=" in line and section == SECTION:
+                keys.append(tuple(line.split("=", 1)))
+        return keys
+
+
+class Picture:
+    """A PPM snapshot of a window."""
+
+    def __init__(self, path):
+        with open(path, "rb") as file:
+            data = file.read()
+        match = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", data)
+        self.width, self.height = int(match.group(1)), int(match.group(2))
+        self.pixels = data[match.end():]
+
+    def pixel(self, x, y):
+        offset = 3 * (y * self.width + x)
+        return tuple(self.pixels[offset:offset + 3])
+
+    def count(self, box, predicate):
+        left, top, right, bottom = box
+        return sum(1 for y in range(top, bottom) for x in range(left, right) if predicate(self.pixel(x, y)))
+
+
+def is_red_digit(rgb):
+    red, green, blue = rgb
+    return red >= 200 and green <= 80 and blue <= 80
+
+
+def size_of(rect):
+    return rect[2] - rect[0], rect[3] - rect[1]

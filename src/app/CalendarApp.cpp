@@ -2,7 +2,7 @@
 
 #include "CalendarDialog.h"
 #include "OwnerFrame.h"
-#include "ProgramFolder.h"
+#include "AnsiPath.h"
 #include "ResourceLanguage.h"
 #include "StartupKeys.h"
 #include "resource.h"
@@ -33,7 +33,9 @@ bool CalendarApp::InitInstance() {
     CalendarDialog dialog(ownerFrame_.get());
     dialog.SetCalendarLocale(localeId_);
     mainDialog_ = &dialog;
+    ownerFrame_->CloseInstead(&dialog);
     dialog.DoModal();
+    ownerFrame_->CloseInstead(nullptr);
     mainDialog_ = nullptr;
     return false;
 }
@@ -46,5 +48,5 @@ void CalendarApp::ChooseLanguage() {
 }
 
 void CalendarApp::LocateSettingsFile() {
-    SetProfileName(FileInProgramFolder(GetModulePath(), LoadString(IDS_SETTINGS_NAME) + ".ini"));
+    SetProfileName(ProgramFolderFile(LoadString(IDS_SETTINGS_NAME) + ".ini"));
 }

@@ -7,3 +7,11 @@ bool OwnerFrame::PreCreateWindow(CREATESTRUCTA& create) {
     create.dwExStyle |= WS_EX_TOOLWINDOW;
     return true;
 }
+
+LRESULT OwnerFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_CLOSE && closeTarget_ && closeTarget_->GetSafeHwnd()) {
+        closeTarget_->Post(WM_CLOSE);
+        return 0;
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
+}

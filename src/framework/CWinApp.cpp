@@ -1,5 +1,6 @@
 #include "CWinApp.h"
 
+#include "AnsiPath.h"
 #include "CWnd.h"
 
 namespace {
@@ -31,18 +32,7 @@ CWinApp::~CWinApp() {
 
 CWinApp* CWinApp::Current() { return application; }
 
-std::string CWinApp::GetModulePath() {
-    std::string path(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length == 0) return {};
-        if (length < path.size()) {
-            path.resize(length);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
+std::string CWinApp::GetModulePath() { return AnsiPathFor(ProgramFilePath()); }
 
 std::string CWinApp::GetProfileString(const char* section, const char* key, const char* defaultValue) const {
     if (profileName_.empty()) return defaultValue;

@@ -21,7 +21,7 @@ public:
     // The application object, or null before it is constructed.
     static CWinApp* Current();
 
-    // The full path of the program file.
+    // The full path of the program file, spelled for the ANSI calls (AnsiPathFor).
     static std::string GetModulePath();
 
     const std::string& GetAppName() const { return appName_; }

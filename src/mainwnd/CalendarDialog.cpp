@@ -1,16 +1,23 @@
 #include "CalendarDialog.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+#include "AnsiPath.h"
 #include "CWinApp.h"
 #include "DateKeys.h"
+#include "DeviceContexts.h"
 #include "InactiveTitleColor.h"
-#include "ProgramFolder.h"
+#include "ReachablePlacement.h"
 #include "VersionInfo.h"
 #include "Win32Platform.h"
 #include "resource.h"
 
 namespace {
 
-std::string SettingsFilePath() { return CWinApp::Current() ? CWinApp::Current()->GetProfileName() : std::string(); }
+// The kind of place a hit-test code names (title, calendar, ...), without the part.
+constexpr UINT kHitKindMask = 0xFFFF0000;
 
 std::string ReadTitleTip() {
     VersionInfo version;
@@ -46,7 +53,7 @@ CalendarDialog::~CalendarDialog() = default;
 void CalendarDialog::DoDataExchange() { BindControl(IDC_CALENDAR, calendar); }
 
 bool CalendarDialog::OnInitDialog() {
-    calendar.holidayFile = FileInProgramFolder(CWinApp::GetModulePath(), "Holiday.ini");
+    calendar.holidayFile = ProgramFolderFile("Holiday.ini");
     calendar.settingsFilePath = SettingsFilePath();
 
     PersistentDialog::OnInitDialog();
@@ -76,6 +83,8 @@ bool CalendarDialog::OnInitDialog() {
     FitToCalendar();
     // Centred with the size the calendar finally has.
     if (!placementRead) CenterWindow();
+    // A stored place may lie on a monitor that is gone.
+    KeepWithinReach();
 
     EnableToolTips();
     return true;
@@ -108,6 +117,67 @@ void CalendarDialog::FitToCalendar() {
 void CalendarDialog::RequestRegionRebuild() {
     // Requests made before the paint handler runs are served by one paint.
     if (!paintPosted) paintPosted = Post(WM_PAINT);
+}
+
+void CalendarDialog::KeepWithinReach() {
+    const RECT window = GetWindowRect();
+    // The calendar fills the window: its size holds even where the window's right
+    // and bottom edges wrapped around 32 bits.
+    const RECT size = calendar.GetClientRect();
+    const int titleHeight = TitleBandHeight();
+    const auto edge = [](long long value) {
+        return static_cast<LONG>(std::clamp<long long>(value, LONG_MIN, LONG_MAX));
+    };
+    const RECT titleBand{window.left, window.top, edge(0LL + window.left + size.right),
+                         edge(0LL + window.top + titleHeight)};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoA(::MonitorFromRect(&titleBand, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& area = monitor.rcWork;
+    const std::optional<GridRect> moved = ReachablePlacement(window.left, window.top, size.right, size.bottom,
+                                                             titleHeight, {area.left, area.top, area.right, area.bottom});
+    if (moved) SetWindowPos(nullptr, moved->left, moved->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int CalendarDialog::TitleBandHeight() const {
+    const RECT client = calendar.GetClientRect();
+    int height = 0;
+    while (height < client.bottom &&
+           (calendar.HitTest({client.right / 2, height}).uHit & kHitKindMask) == MCHT_TITLE) {
+        ++height;
+    }
+    return std::max(height, 1);
+}
+
+bool CalendarDialog::IsUsableFont(HFONT font) {
+    // The month in that font, as the calendar itself measures it.
+    const HFONT previous = calendar.GetFont();
+    calendar.SetFont(font, false);
+    const std::optional<RECT> month = calendar.GetMinReqRect();
+    calendar.SetFont(previous, false);
+
+    const std::optional<LOGFONTA> asked = Font::Describe(font);
+    TEXTMETRICA made{};
+    {
+        ClientDC dc(GetSafeHwnd());
+        SelectedObject selected(dc.get(), font);
+        if (!asked || !dc || !selected || !::GetTextMetricsA(dc.get(), &made)) return false;
+    }
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!month || !::GetMonitorInfoA(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return false;
+    }
+    // A size the system cannot make comes out as a font of a pixel or two: a
+    // positive height asks for the cell, a negative one for the characters.
+    const long long askedHeight = std::abs(static_cast<long long>(asked->lfHeight));
+    const long long madeHeight = asked->lfHeight > 0 ? made.tmHeight : made.tmHeight - made.tmInternalLeading;
+    const long long width = month->right - month->left;
+    const long long height = month->bottom - month->top;
+    const RECT& area = monitor.rcWork;
+    // The title, the weekday names and six weeks are at least eight lines of text.
+    return 2 * madeHeight >= askedHeight && height >= 8LL * made.tmHeight && width <= area.right - area.left &&
+           height <= area.bottom - area.top;
 }
 
 ConfigSettings CalendarDialog::CurrentConfig() const {
@@ -153,8 +223,7 @@ void CalendarDialog::ApplyTodayMode(const ConfigSettings& config) {
     dirty = true;
 }
 
-void CalendarDialog::SaveSettings() {
-    SettingsFile settings = Settings();
+void CalendarDialog::SaveSettings(SettingsFile& settings) {
     settings.WriteConfig(CurrentConfig());
     settings.WriteCustomColors(customColors);
 }
@@ -173,6 +242,12 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_SETCURSOR:
         if (OnSetCursor()) return TRUE;
+        break;
+    case WM_DISPLAYCHANGE:
+        KeepWithinReach();
+        break;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA) KeepWithinReach();
         break;
     default:
         break;

@@ -28,6 +28,9 @@ public:
     void FitToCalendar();
     // Has the window painted again, as the picture of the calendar changed.
     void RequestRegionRebuild();
+    // Moves the window onto the work area of the nearest monitor, keeping its size,
+    // unless its title band lies inside a monitor's work area already.
+    void KeepWithinReach();
 
 protected:
     bool OnInitDialog() override;
@@ -35,7 +38,9 @@ protected:
     bool PreTranslateMessage(MSG& message) override;
     INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const override;
     int LoadSettings() override;
-    void SaveSettings() override;
+    void SaveSettings(SettingsFile& settings) override;
+    // The month in the font must be measurable and fit the work area of the monitor.
+    bool IsUsableFont(HFONT font) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
@@ -46,6 +51,8 @@ private:
     void ApplyTodayMode(const ConfigSettings& config);
     void OnActivate(UINT state);
     bool OnSetCursor();
+    // Rows from the calendar's top whose hit test is the title.
+    int TitleBandHeight() const;
     const char* ToolTipText();
 
     SeeThroughCalendarCtrl calendar;

@@ -7,6 +7,7 @@
 
 #include "CWinApp.h"
 #include "DeviceContexts.h"
+#include "SafeSave.h"
 #include "Win32Platform.h"
 
 namespace {
@@ -76,8 +77,6 @@ WindowPlacementValue FromWindowPlacement(const WINDOWPLACEMENT& placement) {
     return value;
 }
 
-std::string SettingsFilePath() { return CWinApp::Current() ? CWinApp::Current()->GetProfileName() : std::string(); }
-
 // The common dialogs' library is loaded when the font dialog is first asked for:
 // linked to the program, it and what it imports (the shell among them) would
 // lengthen every start.
@@ -97,6 +96,10 @@ BOOL ShowFontDialog(CHOOSEFONTA& dialog) {
 PersistentDialog::PersistentDialog(UINT templateId, CWnd* parent) : CDialog(templateId, parent) {}
 
 PersistentDialog::~PersistentDialog() = default;
+
+std::string PersistentDialog::SettingsFilePath() {
+    return CWinApp::Current() ? CWinApp::Current()->GetProfileName() : std::string();
+}
 
 SettingsFile PersistentDialog::Settings() const {
     return SettingsFile(Win32Platform().profile, SettingsFilePath(), sectionName);
@@ -120,9 +123,15 @@ bool PersistentDialog::OnInitDialog() {
 void PersistentDialog::DoDataExchange() {}
 
 int PersistentDialog::LoadSettings() { return 1; }
-void PersistentDialog::SaveSettings() {}
+void PersistentDialog::SaveSettings(SettingsFile&) {}
 void PersistentDialog::SaveChangedSettings() {}
 void PersistentDialog::BeforeRestore() {}
+bool PersistentDialog::IsUsableFont(HFONT) { return true; }
+
+LRESULT PersistentDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_ENDSESSION && wParam) StoreState(true);
+    return CDialog::WindowProc(message, wParam, lParam);
+}
 
 void PersistentDialog::UseOwnFont(Font font) {
     SetFont(font.get(), true);
@@ -140,9 +149,16 @@ void PersistentDialog::RestoreState() {
 
     // A stored font that cannot be created leaves the current one in use; the
     // description then still holds the stored values, as the next save writes them.
+    // One that can be created but not show the dialog is ignored as a whole.
     if (std::optional<LogicalFontValue> stored = settings.ReadFont()) {
         logicalFont = ToLogFont(*stored);
-        if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
+        if (Font font = Font::Create(logicalFont)) {
+            if (IsUsableFont(font.get())) {
+                UseOwnFont(std::move(font));
+            } else {
+                DescribeOwnFont();
+            }
+        }
     } else {
         DescribeOwnFont();
     }
@@ -160,15 +176,18 @@ void PersistentDialog::RestoreState() {
     dirty = false;
 }
 
-void PersistentDialog::StoreState(bool force) {
+bool PersistentDialog::StoreState(bool force) {
     if (force || dirty) SaveChangedSettings();
     dirty = false;
-    SettingsFile settings = Settings();
-    settings.WriteFont(FromLogFont(logicalFont));
-    if (std::optional<WINDOWPLACEMENT> current = GetWindowPlacement()) {
-        settings.WriteWindowPlacement(FromWindowPlacement(*current));
-    }
-    SaveSettings();
+    return SaveSafely(SettingsFilePath(), [this](const std::string& copyPath) {
+        SettingsFile settings(Win32Platform().profile, copyPath, sectionName);
+        settings.WriteFont(FromLogFont(logicalFont));
+        if (std::optional<WINDOWPLACEMENT> current = GetWindowPlacement()) {
+            settings.WriteWindowPlacement(FromWindowPlacement(*current));
+        }
+        SaveSettings(settings);
+        return true;
+    });
 }
 
 bool PersistentDialog::DestroyWindow() {

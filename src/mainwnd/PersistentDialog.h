@@ -23,21 +23,28 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange() override;
+    // Saves when the session ends: the process does not live to leave its loop then.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     // Called by RestoreState once the window is topmost; zero makes the base show it.
     virtual int LoadSettings();
-    // The last step of StoreState.
-    virtual void SaveSettings();
+    // The last step of StoreState: writes the subclass's keys into the save under way.
+    virtual void SaveSettings(SettingsFile& settings);
     // The first step of StoreState, when the save is forced or something changed.
     virtual void SaveChangedSettings();
     // The first step of RestoreState.
     virtual void BeforeRestore();
 
+    // Whether a stored font can show the dialog; an unusable one is ignored like an
+    // incomplete "Font" value. The base takes every font.
+    virtual bool IsUsableFont(HFONT font);
+
     // Reads font and placement, centres the window when no placement was stored,
     // makes it topmost and lets the subclass read its options.
     void RestoreState();
-    // Writes font, placement and the subclass's options.
-    void StoreState(bool force);
+    // Writes font, placement and the subclass's options, all in one safe save of
+    // the settings file (SaveSafely); false when the file was not written.
+    bool StoreState(bool force);
     // The font dialog on the logical font; true when it ended with OK.
     bool ChooseDialogFont();
     void ToggleTopmost();
@@ -46,6 +53,8 @@ protected:
 
     // The settings file of the application, at this dialog's section.
     SettingsFile Settings() const;
+    // The application's settings file; empty without an application.
+    static std::string SettingsFilePath();
 
     std::string sectionName = "DialogEx";
     WINDOWPLACEMENT placement{};

@@ -3,6 +3,7 @@
 // title cursor and the tooltip texts.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <functional>
 #include <optional>
 #include <string>
@@ -118,6 +119,78 @@ TEST_F(CalendarDialogTest, AStoredFontWinsOverTheIconTitleFont) {
     });
     dialog.ThenEnd(kStillOpen);
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// Stored places that a monitor unplugged, a smaller screen or a hand edit leave
+// out of reach come back onto the work area with the title band; one on screen
+// stays exactly where it was.
+TEST_F(CalendarDialogTest, AStoredPlaceOutOfReachComesBackOnScreen) {
+    RECT area{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0));
+    const auto windowPos = [](long left, long top, long right, long bottom) {
+        return "0:1:-1:-1:-1:-1:" + std::to_string(left) + ":" + std::to_string(top) + ":" + std::to_string(right) +
+               ":" + std::to_string(bottom);
+    };
+    const std::string outOfReach[] = {
+        windowPos(-30000, -30000, -29800, -29850),
+        windowPos(100000, 100000, 100200, 100150),
+        windowPos(area.right - 5, 100, area.right + 195, 250),    // 5 pixels on screen
+        windowPos(100, area.bottom - 5, 300, area.bottom + 145),  // the title below the screen
+        windowPos(LONG_MAX, LONG_MAX, LONG_MIN, LONG_MIN),
+        windowPos(LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX),
+    };
+    for (const std::string& stored : outOfReach) {
+        Store("[Wispane Calendar]\r\nWindowPos=" + stored + "\r\n");
+        TestCalendarDialog dialog(nullptr);
+        dialog.Then([&] {
+            const RECT window = dialog.GetWindowRect();
+            EXPECT_TRUE(window.left >= area.left && window.top >= area.top && window.right <= area.right &&
+                        window.bottom <= area.bottom)
+                << stored << " gave " << window.left << "," << window.top << "," << window.right << ","
+                << window.bottom;
+        });
+        dialog.ThenEnd(kStillOpen);
+        EXPECT_EQ(dialog.DoModal(), kStillOpen);
+    }
+
+    Store("[Wispane Calendar]\r\nWindowPos=" + windowPos(area.right - 250, 7, area.right - 50, 157) + "\r\n");
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        const RECT window = dialog.GetWindowRect();
+        EXPECT_EQ(window.left, area.right - 250);
+        EXPECT_EQ(window.top, 7);
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// A font the month cannot be shown in is ignored like an incomplete one: the
+// window keeps its default font and size, and a save writes that font.
+TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
+    SIZE normal{};
+    {
+        TestCalendarDialog dialog(nullptr);
+        dialog.Then([&] {
+            const RECT window = dialog.GetWindowRect();
+            normal = {window.right - window.left, window.bottom - window.top};
+        });
+        dialog.ThenEnd(kStillOpen);
+        ASSERT_EQ(dialog.DoModal(), kStillOpen);
+    }
+    for (const char* height : {"100000", "-100000", "-3000"}) {
+        Store(std::string("[Wispane Calendar]\r\nFont=") + height + ",0,0,0,400,0,0,0,0,0,0,0,0\r\nFontFace=Tahoma\r\n");
+        TestCalendarDialog dialog(nullptr);
+        dialog.Then([&] {
+            const RECT window = dialog.GetWindowRect();
+            EXPECT_EQ(window.right - window.left, normal.cx) << height;
+            EXPECT_EQ(window.bottom - window.top, normal.cy) << height;
+        });
+        dialog.ThenEnd(kStillOpen);
+        EXPECT_EQ(dialog.DoModal(), kStillOpen);
+        char stored[128] = {};
+        ::GetPrivateProfileStringA("Wispane Calendar", "Font", "", stored, sizeof stored, app_.GetProfileName().c_str());
+        EXPECT_NE(std::string(stored).rfind(std::string(height) + ",", 0), 0u) << stored;
+    }
 }
 
 class CalendarDialogKeysTest : public CalendarDialogTest, public ::testing::WithParamInterface<bool> {};

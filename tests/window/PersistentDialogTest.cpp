@@ -142,6 +142,19 @@ TEST_F(PersistentDialogTest, EverySaveWritesFontFaceAndPlacementInThisOrder) {
     EXPECT_LT(face, placement);
 }
 
+TEST_F(PersistentDialogTest, TheEndOfTheSessionSavesAtOnce) {
+    TestDialog dialog;
+    dialog.Then([&] {
+        dialog.Send(WM_QUERYENDSESSION, 0, 0);
+        EXPECT_EQ(Value("FontFace"), "") << "nothing is saved before the session really ends";
+        dialog.Send(WM_ENDSESSION, TRUE, 0);
+        EXPECT_NE(Value("FontFace"), "");
+        EXPECT_NE(Value("WindowPos"), "");
+    });
+    dialog.ThenEnd(kDone);
+    EXPECT_EQ(dialog.DoModal(), kDone);
+}
+
 // Presses a button of the font dialog once it shows: a thread timer, as the dialog
 // runs a modal loop of its own.
 class FontDialogDriver {

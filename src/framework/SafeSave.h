@@ -1,0 +1,18 @@
+#pragma once
+#include <functional>
+#include <string>
+
+// Rewrites a file so that a crash, a kill or a power cut at any moment leaves
+// either the old file or the new one, whole. `write` gets the path of a copy beside
+// the file (the file's contents, or no file when there is none yet) and changes it
+// with the usual calls, the private-profile ones among them; the copy is then
+// flushed to the disk and put in the file's place in one step. A read-only file is
+// left alone, as the system's own writes would leave it.
+//
+// False when the file was not replaced (it is then as it was): `write` failed,
+// the copy could not be made, or the file could not be replaced.
+bool SaveSafely(const std::string& path, const std::function<bool(const std::string& copyPath)>& write);
+
+// The copy SaveSafely writes: the file's path with its extension replaced by ".tmp",
+// so that a path the ANSI calls can open gives one they can open too.
+std::string SafeSaveCopyPath(const std::string& path);

@@ -113,6 +113,13 @@ void HolidayCalendarCtrl::RefreshLayout() {
     RebuildCellLists();
 }
 
+std::optional<int> HolidayCalendarCtrl::WeeksBottom() {
+    FindLayoutAgain();
+    RefreshLayout();
+    if (layout.layoutPending) return std::nullopt;
+    return layout.gridTop + kRows * layout.RowPitch();
+}
+
 bool HolidayCalendarCtrl::OnPaint() {
     DefaultProc(WM_PAINT, 0, 0);
     const RECT client = GetClientRect();

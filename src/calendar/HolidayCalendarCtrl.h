@@ -25,6 +25,11 @@ public:
     // Finds the layout again and rebuilds the grid and the cell lists, when the
     // layout is pending.
     void RefreshLayout();
+    // The layout is found again before the marks are painted next.
+    void FindLayoutAgain() { layout.Invalidate(); }
+    // Where the six weeks end and the today line begins, found anew; none while
+    // the control shows no weeks.
+    std::optional<int> WeeksBottom();
 
     // The point queries: the cell, its rectangle and its date under a client point;
     // -1, the empty rectangle or an invalid date outside the 42 cells.

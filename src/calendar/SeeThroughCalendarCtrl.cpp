@@ -78,35 +78,44 @@ void SeeThroughCalendarCtrl::RefreshSelection() {
 
 bool SeeThroughCalendarCtrl::OnPaint() {
     DefaultProc(WM_PAINT, 0, 0);
-    if (!dayStates()) return true;
+    ClientDC dc(GetSafeHwnd());
+    if (dc) PaintOverlay(dc.get());
+    return true;
+}
+
+void SeeThroughCalendarCtrl::PrintPicture(HDC dc) {
+    // The platform's picture, as WM_PRINTCLIENT gives it to anyone, then ours on top.
+    DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+    PaintOverlay(dc);
+}
+
+void SeeThroughCalendarCtrl::PaintOverlay(HDC dc) {
+    if (!dayStates()) return;
     const RECT client = GetClientRect();
     if (layout.layoutPending) {
         ScanLayout(client.right / 2, 0);
         RebuildCellLists();
         RefreshSelection();
     }
-    if (layout.layoutPending) return true;
+    if (layout.layoutPending) return;
 
     {
         const CellGeometry cells = OwnGeometry();
         const int width = cells.cellWidth;
         const int headerBottom = layout.headerTop + layout.headerHeight;
-        ClientDC dc(GetSafeHwnd());
-        if (!dc) return true;
-        SavedDCState saved(dc.get());
-        ::SetROP2(dc.get(), R2_MERGEPEN);
-        SelectedObject pen(dc.get(), ::GetStockObject(NULL_PEN));
+        SavedDCState saved(dc);
+        ::SetROP2(dc, R2_MERGEPEN);
+        SelectedObject pen(dc, ::GetStockObject(NULL_PEN));
         if (selectionCell >= 0) {
             const Brush monthBackground = Brush::Solid(GetColor(MCSC_MONTHBK));
-            RepaintSelectionCell(dc.get(), selectionCell, std::to_string(selectionDay), selectionBold,
+            RepaintSelectionCell(dc, selectionCell, std::to_string(selectionDay), selectionBold,
                                  monthBackground.get());
         }
         // The Saturday header lies against the right edge, its day cells at 6w to 7w.
-        PaintMarks(dc.get(), cells, {client.right - width - 1, layout.headerTop, client.right - 1, headerBottom},
+        PaintMarks(dc, cells, {client.right - width - 1, layout.headerTop, client.right - 1, headerBottom},
                    {0, layout.headerTop, width, headerBottom});
     }
-    if (!(GetStyle() & MCS_NOTODAY) && showTimeLine) DrawTodayLine();
-    return true;
+    if (!(GetStyle() & MCS_NOTODAY) && showTimeLine) DrawTodayLine(dc);
 }
 
 // Paints the cell as an unselected day: white, the number in black, then masked
@@ -132,14 +141,18 @@ void SeeThroughCalendarCtrl::RepaintSelectionCell(HDC dc, int cell, const std::s
 }
 
 void SeeThroughCalendarCtrl::DrawTodayLine() {
-    // Before a layout was found there is no band to paint.
-    if (!GetSafeHwnd() || layout.gridTop <= 0) return;
+    if (!GetSafeHwnd()) return;
     ClientDC dc(GetSafeHwnd());
-    if (!dc) return;
+    if (dc) DrawTodayLine(dc.get());
+}
+
+void SeeThroughCalendarCtrl::DrawTodayLine(HDC dc) {
+    // Before a layout was found there is no band to paint.
+    if (layout.gridTop <= 0) return;
     const RECT client = GetClientRect();
     const RECT band{client.left, layout.gridTop + kWeeks * layout.RowPitch(), client.right, client.bottom};
     const Brush monthBackground = Brush::Solid(GetColor(MCSC_MONTHBK));
-    ::FillRect(dc.get(), &band, monthBackground.get());
+    ::FillRect(dc, &band, monthBackground.get());
 
     const SYSTEMTIME now = SystemTimeOf(platform().clock.Now());
     char date[kFormattedSize] = {};
@@ -149,9 +162,9 @@ void SeeThroughCalendarCtrl::DrawTodayLine() {
     const std::string text = std::string(date) + " " + time;
 
     const Font font = FontLike(GetFont(), true);
-    SavedDCState saved(dc.get());
-    SelectedObject selectedFont(dc.get(), font.get());
-    ::SetBkMode(dc.get(), TRANSPARENT);
+    SavedDCState saved(dc);
+    SelectedObject selectedFont(dc, font.get());
+    ::SetBkMode(dc, TRANSPARENT);
     RECT textArea = band;
-    ::DrawTextA(dc.get(), text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    ::DrawTextA(dc, text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

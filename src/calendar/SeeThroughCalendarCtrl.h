@@ -15,6 +15,10 @@ public:
     // Paints the band below the six weeks and today's date and time into it.
     void DrawTodayLine();
 
+    // The whole picture as the screen shows it, marks and today line included, into
+    // `dc`: a snapshot that never has to appear on screen.
+    void PrintPicture(HDC dc);
+
     COleDateTime contextDate;   // the day last right-clicked
     bool showTimeLine = true;   // the today line shows date and time
 
@@ -29,6 +33,9 @@ private:
     // The cell of the platform selection to paint over, when another month shows.
     void RefreshSelection();
     void RepaintSelectionCell(HDC dc, int cell, const std::string& text, bool bold, HBRUSH brush);
+    // What this class adds to the platform's picture, into `dc`.
+    void PaintOverlay(HDC dc);
+    void DrawTodayLine(HDC dc);
 
     std::string dateFormat;
     std::string timeFormat;  // without seconds

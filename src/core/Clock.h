@@ -16,4 +16,7 @@ class Clock {
 public:
     virtual ~Clock() = default;
     virtual LocalTime Now() const = 0;
+    // Seconds since 1970-01-01 00:00 UTC of a local wall-clock time in the platform's time zone
+    // (whole seconds; milliseconds and the weekday are ignored); -1 if it cannot be converted.
+    virtual long long SecondsSinceEpoch(const LocalTime& local) const = 0;
 };

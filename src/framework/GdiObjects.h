@@ -1,7 +1,10 @@
 #pragma once
 #include <windows.h>
 
+#include <cstddef>
+#include <cstring>
 #include <optional>
+#include <vector>
 
 #include "UniqueHandle.h"
 
@@ -41,6 +44,19 @@ public:
 
     static Region Rectangle(const RECT& rect) { return Region(::CreateRectRgnIndirect(&rect)); }
     static Region FromData(const RGNDATA& data, DWORD size) { return Region(::ExtCreateRegion(nullptr, size, &data)); }
+
+    // The union of `rectangles` (within `bounds`), moved by (dx, dy).
+    static Region FromRectangles(const std::vector<RECT>& rectangles, const RECT& bounds, int dx, int dy) {
+        const DWORD rectangleBytes = static_cast<DWORD>(rectangles.size() * sizeof(RECT));
+        std::vector<std::byte> data(sizeof(RGNDATAHEADER) + rectangleBytes);
+        auto& header = *reinterpret_cast<RGNDATAHEADER*>(data.data());
+        header = {sizeof(RGNDATAHEADER), RDH_RECTANGLES, static_cast<DWORD>(rectangles.size()), rectangleBytes,
+                  bounds};
+        std::memcpy(data.data() + sizeof(RGNDATAHEADER), rectangles.data(), rectangleBytes);
+        Region region = FromData(*reinterpret_cast<const RGNDATA*>(data.data()), static_cast<DWORD>(data.size()));
+        if (region && (dx || dy)) ::OffsetRgn(region.get(), dx, dy);
+        return region;
+    }
 };
 
 class Bitmap : public UniqueHandle<GdiObjectTraits<HBITMAP>> {

@@ -5,11 +5,17 @@
 #include <cstdlib>
 
 #include "AnsiPath.h"
+#include "COleDateTime.h"
+#include "Clock.h"
 #include "CWinApp.h"
 #include "DateKeys.h"
 #include "DeviceContexts.h"
 #include "InactiveTitleColor.h"
 #include "ReachablePlacement.h"
+#include "ResourceLanguage.h"
+#include "SeeThroughRegion.h"
+#include "StartupKeys.h"
+#include "TimerPeriods.h"
 #include "VersionInfo.h"
 #include "Win32Platform.h"
 #include "resource.h"
@@ -18,6 +24,24 @@ namespace {
 
 // The kind of place a hit-test code names (title, calendar, ...), without the part.
 constexpr UINT kHitKindMask = 0xFFFF0000;
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+constexpr UINT_PTR kDayChangeTimer = 100;
+constexpr UINT_PTR kSaveTimer = 200;
+constexpr UINT_PTR kFirstRunHintTimer = 300;
+constexpr UINT_PTR kMinuteTimer = 400;
+constexpr UINT kSavePeriod = 300000;
+constexpr UINT kSavePeriodAfterMove = 1000;
+constexpr UINT kFirstRunHintDelay = 200;
+
+int TodaySerial() {
+    const LocalTime now = Win32Platform().clock.Now();
+    return COleDateTime(now.year, now.month, now.day).Serial();
+}
+
+bool FileExists(const std::string& path) {
+    return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 std::string ReadTitleTip() {
     VersionInfo version;
@@ -86,6 +110,9 @@ bool CalendarDialog::OnInitDialog() {
     // A stored place may lie on a monitor that is gone.
     KeepWithinReach();
 
+    if (!FileExists(SettingsFilePath())) SetTimer(kFirstRunHintTimer, kFirstRunHintDelay);
+    StartDayChangeTimer();
+    SetTimer(kSaveTimer, kSavePeriod);
     EnableToolTips();
     return true;
 }
@@ -96,10 +123,15 @@ void CalendarDialog::RecreateCalendar() {
     const bool hadFocus = calendar.GetSafeHwnd() && ::GetFocus() == calendar.GetSafeHwnd();
 
     calendar.DestroyWindow();
+    shownDay = TodaySerial();
     if (!calendar.Create(style, rect, *this, IDC_CALENDAR)) return;
     calendar.SetColor(MCSC_BACKGROUND, backgroundColor);
     calendar.SetColor(MCSC_MONTHBK, backgroundColor);
     SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
+    if (seeThroughLook) {
+        if (seeThroughTitleBar) SwapTitleColors(true);
+        ApplyLookColors();
+    }
     if (hadFocus) calendar.SetFocus();
     // The control does not ask for the marks of the months it shows when it is created.
     calendar.RequestDayStates();
@@ -109,14 +141,156 @@ void CalendarDialog::FitToCalendar() {
     const std::optional<RECT> minimum = calendar.GetMinReqRect();
     if (!minimum) return;
     const int width = minimum->right - minimum->left;
-    const int height = minimum->bottom - minimum->top;
+    int height = minimum->bottom - minimum->top;
+    // Wine's control keeps the room of a hidden today line in its minimum size.
+    if (calendar.GetStyle() & MCS_NOTODAY) height = std::min(height, calendar.WeeksBottom().value_or(height));
     calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void CalendarDialog::RequestRegionRebuild() {
+    // The region in force stays until the new one is ready: the picture is taken
+    // off screen, so the window never shows as a whole rectangle meanwhile.
+    if (seeThroughLook) regionPending = true;
     // Requests made before the paint handler runs are served by one paint.
     if (!paintPosted) paintPosted = Post(WM_PAINT);
+}
+
+void CalendarDialog::BuildSeeThroughRegion() {
+    if (!regionPending || !calendar.GetSafeHwnd()) return;
+    regionPending = false;
+    const RECT window = GetWindowRect();
+    // Nothing but white gives no region: the look stays on and the next rebuild tries again.
+    if (Region region = ::BuildSeeThroughRegion(calendar, window.right - window.left, window.bottom - window.top)) {
+        SetWindowRgn(std::move(region), true);
+    }
+}
+
+void CalendarDialog::RefreshSchedules() {
+    RequestRegionRebuild();
+    calendar.RefreshDayStates();
+}
+
+void CalendarDialog::SetBackgroundColor(COLORREF color) {
+    backgroundColor = color;
+    if (!seeThroughLook) ApplyLookColors();
+}
+
+void CalendarDialog::ApplyLookColors() {
+    const COLORREF background = seeThroughLook ? kWhite : backgroundColor;
+    calendar.SetColor(MCSC_BACKGROUND, background);
+    calendar.SetColor(MCSC_MONTHBK, background);
+    calendar.tintCells = !seeThroughLook;
+}
+
+void CalendarDialog::SwapTitleColors(bool intoText) {
+    const int from = intoText ? MCSC_TITLEBK : MCSC_TITLETEXT;
+    const int to = intoText ? MCSC_TITLETEXT : MCSC_TITLEBK;
+    calendar.SetColor(to, calendar.GetColor(from));
+    calendar.SetColor(from, kWhite);
+}
+
+void CalendarDialog::ToggleSeeThroughLook() {
+    seeThroughLook = !seeThroughLook;
+    if (seeThroughTitleBar) SwapTitleColors(seeThroughLook);
+    ApplyLookColors();
+    regionPending = seeThroughLook;
+    // Switched off: the whole window again. Switched on: the region comes with the paint.
+    if (!seeThroughLook) SetWindowRgn(Region(), true);
+    if (!paintPosted) paintPosted = Post(WM_PAINT);
+    dirty = true;
+    StoreState(false);
+}
+
+void CalendarDialog::ToggleSeeThroughTitleBar() {
+    seeThroughTitleBar = !seeThroughTitleBar;
+    SwapTitleColors(seeThroughTitleBar);
+    RequestRegionRebuild();
+    dirty = true;
+}
+
+void CalendarDialog::ChooseTodayMode(UINT command) {
+    if (command == lastTodayCommand) return;
+    const bool hide = command == ID_TODAY_HIDE;
+    if (!hide) calendar.showTimeLine = command == ID_TODAY_TIME_ALSO;
+    HideTodayLine(hide);
+    FitToCalendar();
+    RequestRegionRebuild();
+    dirty = true;
+    StoreState(false);
+    if (command == ID_TODAY_TIME_ALSO) {
+        calendar.DrawTodayLine();
+        RequestRegionRebuild();
+        StartMinuteTimer();
+    } else {
+        KillTimer(kMinuteTimer);
+    }
+    lastTodayCommand = command;
+}
+
+void CalendarDialog::HideTodayLine(bool hide) {
+    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
+    calendar.Invalidate();
+}
+
+void CalendarDialog::ToggleTodayMark() {
+    const bool markShown = !(calendar.GetStyle() & MCS_NOTODAYCIRCLE);
+    calendar.ModifyStyle(markShown ? 0 : MCS_NOTODAYCIRCLE, markShown ? MCS_NOTODAYCIRCLE : 0);
+    calendar.Invalidate();
+    RequestRegionRebuild();
+    dirty = true;
+    StoreState(false);
+}
+
+void CalendarDialog::OnTimer(UINT_PTR id) {
+    switch (id) {
+    case kDayChangeTimer:
+        // Re-armed for the next midnight at every tick: a timer does not run while
+        // the computer sleeps, and a day may have 23 or 25 hours.
+        StartDayChangeTimer();
+        MoveToNewDay();
+        break;
+    case kSaveTimer:
+        if (dirty) StoreState(false);
+        break;
+    case kFirstRunHintTimer:
+        KillTimer(kFirstRunHintTimer);
+        ShowFirstRunHint();
+        break;
+    case kMinuteTimer:
+        calendar.DrawTodayLine();
+        if (seeThroughLook) RequestRegionRebuild();
+        StartMinuteTimer();
+        break;
+    default:
+        break;
+    }
+}
+
+void CalendarDialog::StartDayChangeTimer() {
+    SetTimer(kDayChangeTimer,
+             static_cast<UINT>(MillisecondsToNextMidnight(Win32Platform().clock, ShiftAndCtrlHeld())));
+}
+
+void CalendarDialog::StartMinuteTimer() {
+    SetTimer(kMinuteTimer, static_cast<UINT>(MillisecondsToNextMinute(Win32Platform().clock.Now())));
+}
+
+void CalendarDialog::MoveToNewDay() {
+    RecreateCalendar();
+    RefreshSchedules();
+}
+
+void CalendarDialog::RecheckDay() {
+    StartDayChangeTimer();
+    if (TodaySerial() != shownDay) MoveToNewDay();
+}
+
+void CalendarDialog::ShowFirstRunHint() {
+    const std::string hint = ResourceLanguage::LoadStringResource(IDS_FIRST_RUN_HINT).value_or(std::string());
+    ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
+    // The forced save creates the settings file: the hint shows once per file.
+    StoreState(true);
 }
 
 void CalendarDialog::KeepWithinReach() {
@@ -200,6 +374,8 @@ int CalendarDialog::LoadSettings() {
     ConfigSettings config = CurrentConfig();
     settings.ReadConfig(config);
     seeThroughLook = config.seeThrough;
+    regionPending = seeThroughLook;
+    calendar.tintCells = !seeThroughLook;
     closeByEsc = config.closeByEsc;
     backgroundColor = config.backgroundColor;
     seeThroughTitleBar = config.seeThroughTitleBar;
@@ -216,11 +392,17 @@ int CalendarDialog::LoadSettings() {
 
 void CalendarDialog::ApplyTodayMode(const ConfigSettings& config) {
     const bool hide = config.todayLineHidden;
-    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
+    HideTodayLine(hide);
     FitToCalendar();
-    if (!hide && calendar.showTimeLine) calendar.DrawTodayLine();
     RequestRegionRebuild();
     dirty = true;
+    if (!hide && calendar.showTimeLine) {
+        calendar.DrawTodayLine();
+        RequestRegionRebuild();
+        StartMinuteTimer();
+    } else {
+        KillTimer(kMinuteTimer);
+    }
 }
 
 void CalendarDialog::SaveSettings(SettingsFile& settings) {
@@ -237,9 +419,20 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_MOVE: {
         const LRESULT result = PersistentDialog::WindowProc(message, wParam, lParam);
+        // The new place is saved within a second.
         dirty = true;
+        SetTimer(kSaveTimer, kSavePeriodAfterMove);
         return result;
     }
+    case WM_TIMER:
+        OnTimer(wParam);
+        break;
+    case WM_TIMECHANGE:
+        RecheckDay();
+        break;
+    case WM_POWERBROADCAST:
+        if (wParam == PBT_APMRESUMEAUTOMATIC || wParam == PBT_APMRESUMESUSPEND) RecheckDay();
+        break;
     case WM_SETCURSOR:
         if (OnSetCursor()) return TRUE;
         break;
@@ -253,6 +446,27 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     }
     return PersistentDialog::WindowProc(message, wParam, lParam);
+}
+
+bool CalendarDialog::OnCommand(UINT id, UINT code, HWND control) {
+    switch (id) {
+    case ID_SEE_THROUGH:
+        ToggleSeeThroughLook();
+        return true;
+    case ID_SEE_THROUGH_TITLEBAR:
+        ToggleSeeThroughTitleBar();
+        return true;
+    case ID_TODAY_HIDE:
+    case ID_TODAY_DATE_ONLY:
+    case ID_TODAY_TIME_ALSO:
+        ChooseTodayMode(id);
+        return true;
+    case ID_NO_TODAY_MARK:
+        ToggleTodayMark();
+        return true;
+    default:
+        return PersistentDialog::OnCommand(id, code, control);
+    }
 }
 
 bool CalendarDialog::OnNotify(NMHDR& header, LRESULT& result) {
@@ -271,7 +485,8 @@ bool CalendarDialog::OnNotify(NMHDR& header, LRESULT& result) {
 
 bool CalendarDialog::OnPaint() {
     paintPosted = false;
-    calendar.layout.layoutPending = true;
+    calendar.FindLayoutAgain();
+    BuildSeeThroughRegion();
     DefaultProc(WM_PAINT, 0, 0);
     calendar.RedrawWindow();
     return true;

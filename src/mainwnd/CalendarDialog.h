@@ -26,8 +26,16 @@ public:
     void RecreateCalendar();
     // Sizes the calendar and the window to one month, keeping the top-left corner.
     void FitToCalendar();
-    // Has the window painted again, as the picture of the calendar changed.
+    // Has the window painted again, as the picture of the calendar changed; in the
+    // see-through look its region is rebuilt from that picture.
     void RequestRegionRebuild();
+    // Rebuilds the see-through region at this paint, when a rebuild was asked for.
+    void BuildSeeThroughRegion();
+    // RequestRegionRebuild, then fresh day states: the schedules changed.
+    void RefreshSchedules();
+    // The calendar's background in the plain look; the see-through look keeps it
+    // white until the look is switched off.
+    void SetBackgroundColor(COLORREF color);
     // Moves the window onto the work area of the nearest monitor, keeping its size,
     // unless its title band lies inside a monitor's work area already.
     void KeepWithinReach();
@@ -43,12 +51,34 @@ protected:
     bool IsUsableFont(HFONT font) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnCommand(UINT id, UINT code, HWND control) override;
     bool OnNotify(NMHDR& header, LRESULT& result) override;
     bool OnPaint() override;
 
 private:
     ConfigSettings CurrentConfig() const;
     void ApplyTodayMode(const ConfigSettings& config);
+
+    void ToggleSeeThroughLook();
+    void ToggleSeeThroughTitleBar();
+    // Swaps the title's background into its text (entering) or back (leaving),
+    // the vacated slot white.
+    void SwapTitleColors(bool intoText);
+    // The see-through colours on the calendar, or the plain ones.
+    void ApplyLookColors();
+    void ChooseTodayMode(UINT command);
+    void HideTodayLine(bool hide);
+    void ToggleTodayMark();
+
+    void OnTimer(UINT_PTR id);
+    void StartDayChangeTimer();
+    void StartMinuteTimer();
+    // A new day: the calendar moves today and refreshes its marks.
+    void MoveToNewDay();
+    // After the clock jumped or the computer woke: the timer re-armed, and the
+    // day moved at once when it changed meanwhile.
+    void RecheckDay();
+    void ShowFirstRunHint();
     void OnActivate(UINT state);
     bool OnSetCursor();
     // Rows from the calendar's top whose hit test is the title.
@@ -62,8 +92,10 @@ private:
     CustomColors customColors;
     bool closeByEsc = false;
     bool seeThroughTitleBar = false;
-    // The stored see-through choice, written back as it was read.
-    bool seeThroughLook = false;
+    bool seeThroughLook = false;  // on, with its region in force or pending
+    bool regionPending = false;
+    UINT lastTodayCommand = 0;  // none yet in this run
+    int shownDay = 0;           // the day serial that was today when the calendar was made
     COLORREF backgroundColor = RGB(255, 255, 255);
     COLORREF titleColor;
     bool paintPosted = false;

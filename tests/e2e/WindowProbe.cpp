@@ -4,6 +4,9 @@
 //   wispane-window-probe windows            every visible calendar window
 //   wispane-window-probe snapshot FILE      the first one's pixels as shown, as a PPM file
 //   wispane-window-probe cells YYYY-MM-DD   where the days of that date's month are
+//   wispane-window-probe command ID         posts the command to the first one, as its menus do
+//   wispane-window-probe messages           the texts of the message boxes shown, in UTF-8
+//   wispane-window-probe dismiss            presses OK in every message box shown
 //
 // A calendar window is a visible top-level window with a month calendar as control
 // 1001. Messages that carry pointers do not cross processes, so what the calendar
@@ -13,6 +16,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -253,6 +257,81 @@ int PrintCells(const char* date) {
     return 0;
 }
 
+int PostCommand(const char* id) {
+    const std::vector<CalendarWindow> windows = CalendarWindows();
+    if (windows.empty()) return 1;
+    return ::PostMessageA(windows.front().window, WM_COMMAND, static_cast<WPARAM>(std::atoi(id)), 0) ? 0 : 1;
+}
+
+BOOL CALLBACK CollectMessageBox(HWND window, LPARAM parameter) {
+    wchar_t className[16] = {};
+    if (::IsWindowVisible(window) && ::GetClassNameW(window, className, 16) && lstrcmpW(className, L"#32770") == 0 &&
+        !::GetDlgItem(window, kCalendarId)) {
+        reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+    }
+    return TRUE;
+}
+
+std::vector<HWND> MessageBoxes() {
+    std::vector<HWND> found;
+    ::EnumWindows(&CollectMessageBox, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+// A window's text in UTF-8, escaped for JSON.
+std::string JsonTextOf(HWND window) {
+    wchar_t text[1024] = {};
+    ::GetWindowTextW(window, text, 1024);
+    char utf8[4096] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+    std::string escaped;
+    for (const char* c = utf8; *c; ++c) {
+        if (*c == '"' || *c == '\\') escaped += '\\';
+        if (*c == '\n') {
+            escaped += "\\n";
+        } else if (*c == '\r') {
+            escaped += "\\r";
+        } else {
+            escaped += *c;
+        }
+    }
+    return escaped;
+}
+
+BOOL CALLBACK CollectStatic(HWND child, LPARAM parameter) {
+    char className[16] = {};
+    if (::GetClassNameA(child, className, sizeof className) && lstrcmpiA(className, "Static") == 0 &&
+        ::GetWindowTextLengthW(child) > 0) {
+        reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(child);
+    }
+    return TRUE;
+}
+
+// [{"caption": ..., "texts": [...]}] for every message box shown.
+int PrintMessageBoxes() {
+    std::printf("[");
+    const char* separator = "";
+    for (HWND box : MessageBoxes()) {
+        std::vector<HWND> statics;
+        ::EnumChildWindows(box, &CollectStatic, reinterpret_cast<LPARAM>(&statics));
+        std::printf("%s{\"caption\": \"%s\", \"texts\": [", separator, JsonTextOf(box).c_str());
+        const char* textSeparator = "";
+        for (HWND text : statics) {
+            std::printf("%s\"%s\"", textSeparator, JsonTextOf(text).c_str());
+            textSeparator = ", ";
+        }
+        std::printf("]}");
+        separator = ", ";
+    }
+    std::printf("]\n");
+    return 0;
+}
+
+int DismissMessageBoxes() {
+    for (HWND box : MessageBoxes()) ::PostMessageA(box, WM_COMMAND, IDOK, 0);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -262,6 +341,11 @@ int main(int argc, char** argv) {
     if (command == "windows") return PrintWindows();
     if (command == "snapshot" && argc > 2) return WriteSnapshot(argv[2]);
     if (command == "cells" && argc > 2) return PrintCells(argv[2]);
-    std::fprintf(stderr, "usage: wispane-window-probe windows | snapshot FILE | cells YYYY-MM-DD\n");
+    if (command == "command" && argc > 2) return PostCommand(argv[2]);
+    if (command == "messages") return PrintMessageBoxes();
+    if (command == "dismiss") return DismissMessageBoxes();
+    std::fprintf(stderr,
+                 "usage: wispane-window-probe windows | snapshot FILE | cells YYYY-MM-DD | command ID | messages | "
+                 "dismiss\n");
     return 2;
 }

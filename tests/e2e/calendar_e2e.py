@@ -19,6 +19,8 @@ class FirstStart(unittest.TestCase):
     def test_without_settings_the_window_is_centred_on_top_and_one_month_in_the_icon_title_font(self):
         program = Program(self)
         process = program.start()
+        program.wait_until_shown()
+        program.dismiss_first_run_hint()
         report = program.wait_for_window()
         [window] = report["windows"]
 
@@ -54,6 +56,8 @@ class SecondCopy(unittest.TestCase):
     def test_a_second_start_ends_at_once_and_leaves_the_first_untouched(self):
         program = Program(self)
         first = program.start()
+        program.wait_until_shown()
+        program.dismiss_first_run_hint()
         [before] = program.wait_for_window()["windows"]
         settings_before = program.read_bytes(SETTINGS)
 
@@ -109,6 +113,8 @@ class Languages(unittest.TestCase):
         program.locale = locale
         program.date = "2026-05-10 12:00:00"
         process = program.start(winedebug="-all,+resource")
+        program.wait_until_shown()
+        program.dismiss_first_run_hint()
         program.wait_for_window()
         picture = program.snapshot()
         cells = json.loads(program.probe("cells", "2026-05-10"))

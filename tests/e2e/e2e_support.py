@@ -102,7 +102,7 @@ class Program:
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
             if found.returncode == 0:
                 return
-            if all(process.poll() is not None for process in self.processes):
+            if self.processes[-1].poll() is not None:
                 raise AssertionError("the program ended before its window showed")
             time.sleep(0.05)
         raise AssertionError("no window showed in time")
@@ -111,6 +111,34 @@ class Program:
         """The system's close of the window at (x, y): without a window manager the
         keyboard goes to the window under the pointer."""
         subprocess.run(["xdotool", "mousemove", str(x), str(y), "key", "--clearmodifiers", "alt+F4"], check=True)
+
+    def message_boxes(self):
+        """Every message box shown: [{"caption": ..., "texts": [...]}]."""
+        return json.loads(self.probe("messages").decode("utf-8"))
+
+    def dismiss_first_run_hint(self, timeout=15):
+        """Waits for the hint a start without a settings file shows, and presses OK;
+        returns the hint's texts."""
+        deadline = time.monotonic() + timeout
+        while time.monotonic() < deadline:
+            boxes = self.message_boxes()
+            if boxes:
+                covered = self.snapshot().pixels
+                self.probe("dismiss")
+                while self.message_boxes():
+                    time.sleep(0.1)
+                # Without a window manager Wine waits up to two seconds as a window
+                # with a caption goes; the calendar repaints under the hint after that.
+                repainted = time.monotonic() + 5
+                while self.snapshot().pixels == covered and time.monotonic() < repainted:
+                    time.sleep(0.2)
+                return boxes[0]["texts"]
+            time.sleep(0.1)
+        raise AssertionError("no first-run hint showed")
+
+    def command(self, command_id):
+        """A command to the calendar window, as its menus send them."""
+        self.probe("command", str(command_id))
 
     def windows(self):
         return json.loads(self.probe("windows"))
@@ -131,9 +159,9 @@ class Program:
                 if picture == previous:
                     return report
                 previous = picture
-            for process in self.processes:
-                if process.poll() is not None:
-                    raise AssertionError(f"the program ended early with exit code {process.returncode}")
+            latest = self.processes[-1]
+            if latest.poll() is not None:
+                raise AssertionError(f"the program ended early with exit code {latest.returncode}")
             time.sleep(0.5)
         raise AssertionError("no calendar window settled in time")
 
@@ -166,6 +194,16 @@ class Program:
             elif "=" in line and section == SECTION:
                 keys.append(tuple(line.split("=", 1)))
         return keys
+
+
+def screen(box):
+    """What the screen shows in box (left, top, right, bottom): the window with
+    whatever its region lets through."""
+    left, top, right, bottom = box
+    with tempfile.NamedTemporaryFile(suffix=".ppm") as file:
+        subprocess.run(["import", "-window", "root", "-crop", f"{right - left}x{bottom - top}+{left}+{top}",
+                        "-depth", "8", f"ppm:{file.name}"], check=True)
+        return Picture(file.name)
 
 
 class Picture:

@@ -3,6 +3,7 @@
 // title cursor and the tooltip texts.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <climits>
 #include <functional>
 #include <optional>
@@ -191,6 +192,110 @@ TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
         ::GetPrivateProfileStringA("Wispane Calendar", "Font", "", stored, sizeof stored, app_.GetProfileName().c_str());
         EXPECT_NE(std::string(stored).rfind(std::string(height) + ",", 0), 0u) << stored;
     }
+}
+
+// The calendar's five colour slots, MCSC_BACKGROUND to MCSC_MONTHBK.
+std::array<COLORREF, 5> ColorSlots(const CalendarDialog& dialog) {
+    std::array<COLORREF, 5> slots{};
+    for (int slot = 0; slot < 5; ++slot) {
+        slots[slot] = static_cast<COLORREF>(::SendMessageA(dialog.GetDlgItem(IDC_CALENDAR), MCM_GETCOLOR, slot, 0));
+    }
+    return slots;
+}
+
+bool HasRegion(const CalendarDialog& dialog) {
+    const Region probe = Region::Rectangle({0, 0, 1, 1});
+    return ::GetWindowRgn(dialog.GetSafeHwnd(), probe.get()) != ERROR;
+}
+
+// On and off, with and without the see-through title bar: white while on, every
+// slot back afterwards; a region exactly while on; a background chosen meanwhile
+// shows only once the look is off.
+TEST_F(CalendarDialogTest, TheSeeThroughLookComesAndGoesWithItsRegionAndColours) {
+    constexpr COLORREF kWhite = RGB(255, 255, 255);
+    constexpr COLORREF kChosen = RGB(10, 20, 30);
+    for (const char* titleBar : {"0", "1"}) {
+        Store(std::string("[Wispane Calendar]\r\nConfig=1,0,0,0032c864,0,1,") + titleBar + "\r\n");
+        const bool seeThroughTitle = titleBar[0] == '1';
+        TestCalendarDialog dialog(nullptr);
+        std::array<COLORREF, 5> plain{};
+        dialog.Then([&] {
+            plain = ColorSlots(dialog);
+            EXPECT_FALSE(HasRegion(dialog));
+            dialog.Send(WM_COMMAND, ID_SEE_THROUGH);
+        });
+        dialog.Then([&] {
+            EXPECT_TRUE(HasRegion(dialog)) << titleBar;
+            const std::array<COLORREF, 5> on = ColorSlots(dialog);
+            EXPECT_EQ(on[MCSC_BACKGROUND], kWhite);
+            EXPECT_EQ(on[MCSC_MONTHBK], kWhite);
+            EXPECT_EQ(on[MCSC_TITLEBK], seeThroughTitle ? kWhite : plain[MCSC_TITLEBK]);
+            EXPECT_EQ(on[MCSC_TITLETEXT], seeThroughTitle ? plain[MCSC_TITLEBK] : plain[MCSC_TITLETEXT]);
+            dialog.SetBackgroundColor(kChosen);
+            EXPECT_EQ(ColorSlots(dialog)[MCSC_BACKGROUND], kWhite);
+
+            dialog.Send(WM_COMMAND, ID_SEE_THROUGH);
+            EXPECT_FALSE(HasRegion(dialog));
+            const std::array<COLORREF, 5> off = ColorSlots(dialog);
+            EXPECT_EQ(off[MCSC_BACKGROUND], kChosen);
+            EXPECT_EQ(off[MCSC_MONTHBK], kChosen);
+            EXPECT_EQ(off[MCSC_TITLEBK], plain[MCSC_TITLEBK]);
+            EXPECT_EQ(off[MCSC_TEXT], plain[MCSC_TEXT]);
+            EXPECT_EQ(off[MCSC_TITLETEXT], seeThroughTitle ? kWhite : plain[MCSC_TITLETEXT]);
+        });
+        dialog.ThenEnd(kStillOpen);
+        EXPECT_EQ(dialog.DoModal(), kStillOpen);
+        char config[64] = {};
+        ::GetPrivateProfileStringA("Wispane Calendar", "Config", "", config, sizeof config,
+                                   app_.GetProfileName().c_str());
+        EXPECT_EQ(std::string(config).substr(0, 4), "1,0,") << "saved off: " << config;
+    }
+
+    Store("[Wispane Calendar]\r\nConfig=1,1\r\n");
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] { EXPECT_TRUE(HasRegion(dialog)) << "on from the start"; });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// Each today mode fits the window to the today line; the same mode twice does
+// nothing; the today mark given twice leaves the style as it was.
+TEST_F(CalendarDialogTest, TodayModesFitTheWindowAndTheTodayMarkToggles) {
+    TestCalendarDialog dialog(nullptr);
+    const auto height = [&dialog] {
+        const RECT window = dialog.GetWindowRect();
+        return window.bottom - window.top;
+    };
+    const auto style = [](const CalendarDialog& shown) {
+        return ::GetWindowLongA(Calendar(shown), GWL_STYLE) & (MCS_NOTODAY | MCS_NOTODAYCIRCLE);
+    };
+    dialog.Then([&] {
+        const int withTime = height();
+        dialog.Send(WM_COMMAND, ID_TODAY_HIDE);
+        EXPECT_LT(height(), withTime);
+        EXPECT_TRUE(style(dialog) & MCS_NOTODAY);
+        dialog.Send(WM_COMMAND, ID_TODAY_DATE_ONLY);
+        EXPECT_EQ(height(), withTime);
+        EXPECT_FALSE(style(dialog) & MCS_NOTODAY);
+        dialog.Send(WM_COMMAND, ID_TODAY_HIDE);
+        ::SetWindowLongA(Calendar(dialog), GWL_STYLE, ::GetWindowLongA(Calendar(dialog), GWL_STYLE) & ~MCS_NOTODAY);
+        dialog.Send(WM_COMMAND, ID_TODAY_HIDE);
+        EXPECT_FALSE(style(dialog) & MCS_NOTODAY) << "the same mode again does nothing";
+        dialog.Send(WM_COMMAND, ID_TODAY_TIME_ALSO);
+        EXPECT_EQ(height(), withTime);
+
+        const LONG before = style(dialog);
+        dialog.Send(WM_COMMAND, ID_NO_TODAY_MARK);
+        EXPECT_NE(style(dialog), before);
+        dialog.Send(WM_COMMAND, ID_NO_TODAY_MARK);
+        EXPECT_EQ(style(dialog), before);
+        dialog.Send(WM_COMMAND, ID_TODAY_HIDE);
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+    char config[64] = {};
+    ::GetPrivateProfileStringA("Wispane Calendar", "Config", "", config, sizeof config, app_.GetProfileName().c_str());
+    EXPECT_EQ(std::string(config), "1,0,0,00ffffff,1,1,0,0000bf00,1") << "hidden, with the time kept for later";
 }
 
 class CalendarDialogKeysTest : public CalendarDialogTest, public ::testing::WithParamInterface<bool> {};

@@ -38,6 +38,11 @@ public:
         now_ = {year, month, day, COleDateTime(year, month, day).GetDayOfWeek() - 1, hour, minute, 5, 0};
     }
     LocalTime Now() const override { return now_; }
+    // The fixed clock's zone is UTC; day 25569 is 1970-01-01.
+    long long SecondsSinceEpoch(const LocalTime& t) const override {
+        const long long days = COleDateTime(t.year, t.month, t.day).Serial() - 25569LL;
+        return days * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
+    }
 
 private:
     LocalTime now_;

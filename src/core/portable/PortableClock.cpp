@@ -22,3 +22,15 @@ LocalTime PortableClock::Now() const {
             .second = local.tm_sec,
             .milliseconds = static_cast<int>(sinceEpoch.count() % 1000)};
 }
+
+long long PortableClock::SecondsSinceEpoch(const LocalTime& local) const {
+    std::tm fields{};
+    fields.tm_year = local.year - 1900;
+    fields.tm_mon = local.month - 1;
+    fields.tm_mday = local.day;
+    fields.tm_hour = local.hour;
+    fields.tm_min = local.minute;
+    fields.tm_sec = local.second;
+    fields.tm_isdst = -1;  // whether daylight-saving time applies is the zone's to say
+    return static_cast<long long>(std::mktime(&fields));
+}

@@ -5,4 +5,5 @@
 class PortableClock : public Clock {
 public:
     LocalTime Now() const override;
+    long long SecondsSinceEpoch(const LocalTime& local) const override;
 };

@@ -14,3 +14,24 @@ LocalTime Win32Clock::Now() const {
             .second = now.wSecond,
             .milliseconds = now.wMilliseconds};
 }
+
+long long Win32Clock::SecondsSinceEpoch(const LocalTime& local) const {
+    // FILETIME counts 100-nanosecond units from 1601-01-01 UTC.
+    constexpr long long kUnitsPerSecond = 10'000'000;
+    constexpr long long kSecondsFrom1601To1970 = 11'644'473'600;
+    const SYSTEMTIME localTime{.wYear = static_cast<WORD>(local.year),
+                               .wMonth = static_cast<WORD>(local.month),
+                               .wDayOfWeek = 0,
+                               .wDay = static_cast<WORD>(local.day),
+                               .wHour = static_cast<WORD>(local.hour),
+                               .wMinute = static_cast<WORD>(local.minute),
+                               .wSecond = static_cast<WORD>(local.second),
+                               .wMilliseconds = 0};
+    SYSTEMTIME utc{};
+    FILETIME units{};
+    if (!TzSpecificLocalTimeToSystemTime(nullptr, &localTime, &utc) || !SystemTimeToFileTime(&utc, &units))
+        return -1;
+    const long long since1601 =
+        static_cast<long long>((static_cast<unsigned long long>(units.dwHighDateTime) << 32) | units.dwLowDateTime);
+    return since1601 / kUnitsPerSecond - kSecondsFrom1601To1970;
+}

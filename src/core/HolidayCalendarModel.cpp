@@ -107,7 +107,9 @@ const std::string* HolidayCalendarModel::FindSchedule(const std::string& key) co
 
 void HolidayCalendarModel::EraseSchedules(const std::string& key) { schedules_.Erase(key); }
 
-void HolidayCalendarModel::WriteSchedulesSection() { schedules_.WriteSection(platform_, settingsFilePath); }
+bool HolidayCalendarModel::WriteSchedulesSection(const std::string& path) const {
+    return schedules_.WriteSection(platform_, path);
+}
 
 void HolidayCalendarModel::ComputeDayStates(const DayStateRequest& request) {
     const int count = std::max(request.count, 0);
@@ -125,10 +127,14 @@ void HolidayCalendarModel::ComputeDayStates(const DayStateRequest& request) {
             BuildHolidays(year);
             holidayTablesYear = year;
         }
+        // One substitute per Sunday, however many records name it: a second copy
+        // would find the first one's substitute marked and take the next day too.
         std::vector<const HolidayRecord*> substituteQueue;
         for (const auto& record : holidayTables_[month - 1]) {
             const COleDateTime date(year, month, record->day);
-            if (record->substitutable && date.IsValid() && date.GetDayOfWeek() == kSunday) {
+            const auto sameDay = [&](const HolidayRecord* queued) { return queued->day == record->day; };
+            if (record->substitutable && date.IsValid() && date.GetDayOfWeek() == kSunday &&
+                std::none_of(substituteQueue.begin(), substituteQueue.end(), sameDay)) {
                 substituteQueue.push_back(record.get());
             }
             Mark(word, record->day);

@@ -155,7 +155,9 @@ TEST_P(JapaneseSubstituteTest, MovesPastTheHolidaysOfGoldenWeek) {
     EXPECT_EQ(MarkedDays(1), c.marked);
     EXPECT_EQ(Label(c.year, 5, c.substitute), SystemText("振替休日"));
     for (int day : c.marked) {
-        if (day != c.substitute && day >= 3) EXPECT_NE(Label(c.year, 5, day), SystemText("振替休日")) << day;
+        if (day != c.substitute && day >= 3) {
+            EXPECT_NE(Label(c.year, 5, day), SystemText("振替休日")) << day;
+        }
     }
 }
 
@@ -168,6 +170,37 @@ INSTANTIATE_TEST_SUITE_P(May, JapaneseSubstituteTest,
                                          MayCase{2025, {3, 4, 5, 6}, 6},
                                          MayCase{2026, {3, 4, 5, 6}, 6},
                                          MayCase{2019, {1, 2, 3, 4, 5, 6}, 6}));  // 5 May on a Sunday
+
+// A Sunday named by two records, from both rule files or by a rule that repeats a
+// built-in day, has one substitute; the later record names the Sunday.
+struct TwiceListedCase {
+    const char* holidays;
+    const char* settings;
+    int year;
+    int month;
+    int sunday;
+    const char* name;
+};
+
+class TwiceListedSundayTest : public CalendarModelTest, public testing::WithParamInterface<TwiceListedCase> {};
+
+TEST_P(TwiceListedSundayTest, GetsOnlyTheMondayAsSubstitute) {
+    const TwiceListedCase& c = GetParam();
+    WriteHolidays(c.holidays);
+    WriteSettings(c.settings);
+    model.lcid = 1041;
+    Request(c.year, c.month - 1, 3);
+    EXPECT_EQ(MarkedDays(1), (std::vector<int>{c.sunday, c.sunday + 1}));
+    EXPECT_EQ(Label(c.year, c.month, c.sunday), SystemText(c.name));
+    EXPECT_EQ(Label(c.year, c.month, c.sunday + 1), SystemText("振替休日"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Japan, TwiceListedSundayTest,
+    testing::Values(TwiceListedCase{"[JPN]\r\nDate=1948,,11,3,Culture Day\r\n",
+                                    "[JPN]\r\nDate=,,11,3,My Culture Day\r\n", 2024, 11, 3, "My Culture Day"},
+                    TwiceListedCase{"[JPN]\r\nDate=2024,2024,9,22,Equinox\r\n", "", 2024, 9, 22, "秋分の日"},
+                    TwiceListedCase{"", "[JPN]\r\nNthDay=2010,2010,3,3,0,Equinox\r\n", 2010, 3, 21, "春分の日"}));
 
 TEST_F(CalendarModelTest, JapaneseSubstitutesBefore2007TakeTheNextDay) {
     WriteHolidays(kGoldenWeek);

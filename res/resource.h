@@ -59,6 +59,7 @@
 #define IDS_COLUMN_NAME                 156
 #define IDS_SELECT_SCHEDULE             176
 #define IDS_DELETE_SCHEDULE             177
+#define IDS_SCHEDULES_NOT_SAVED         178   // %s: the settings file
 #define IDS_WEB_PAGE                    212
 #define IDS_LANGUAGE_CODE               500   // "EN" or "JA": names the help file ReadMe%s.txt
 

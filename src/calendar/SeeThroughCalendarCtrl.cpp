@@ -1,11 +1,15 @@
 #include "SeeThroughCalendarCtrl.h"
 
 #include "Clock.h"
+#include "DateKeys.h"
 #include "DeviceContexts.h"
 #include "GdiObjects.h"
 #include "LocaleFacts.h"
 #include "Platform.h"
+#include "ResourceLanguage.h"
 #include "TimeFormatText.h"
+#include "UserHandles.h"
+#include "resource.h"
 
 namespace {
 
@@ -81,6 +85,100 @@ bool SeeThroughCalendarCtrl::OnPaint() {
     ClientDC dc(GetSafeHwnd());
     if (dc) PaintOverlay(dc.get());
     return true;
+}
+
+LRESULT SeeThroughCalendarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
+    switch (message) {
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+        if (OnLeftButtonDown(point)) return 0;
+        break;
+    case WM_RBUTTONDOWN:
+        if (OnRightButtonDown(point)) return 0;
+        break;
+    default:
+        break;
+    }
+    return HolidayCalendarCtrl::WindowProc(message, wParam, lParam);
+}
+
+bool SeeThroughCalendarCtrl::OnLeftButtonDown(POINT point) {
+    switch (HitTest(point).uHit) {
+    case MCHT_TITLEBTNNEXT:
+    case MCHT_TITLEBTNPREV:
+    case MCHT_TITLEMONTH:
+    case MCHT_TITLEYEAR:
+        return false;
+    case MCHT_TITLEBK: {
+        // The system moves the window as if its caption were dragged; the point of
+        // a non-client message is in screen coordinates.
+        POINT screen = point;
+        ClientToScreen(screen);
+        ::PostMessageA(GetParent(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+        return true;
+    }
+    default:
+        return true;
+    }
+}
+
+bool SeeThroughCalendarCtrl::OnRightButtonDown(POINT point) {
+    switch (HitTest(point).uHit) {
+    case MCHT_TITLEMONTH:
+    case MCHT_TITLEYEAR:
+        return false;
+    case MCHT_TITLEBK:
+    case MCHT_TITLEBTNNEXT:
+    case MCHT_TITLEBTNPREV: {
+        POINT screen = point;
+        ClientToScreen(screen);
+        ::SendMessageA(GetParent(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(GetSafeHwnd()),
+                       MAKELPARAM(screen.x, screen.y));
+        return true;
+    }
+    default: {
+        const RECT cell = CellRectFromPoint(point.x, point.y);
+        if (!::IsRectEmpty(&cell)) OnRightClickDay(point, cell);
+        return true;
+    }
+    }
+}
+
+void SeeThroughCalendarCtrl::OnRightClickDay(POINT point, const RECT& cell) {
+    ::SetFocus(GetParent());
+    contextDate = DateFromPoint(point.x, point.y);
+    POINT screen = point;
+    ClientToScreen(screen);
+    ClientDC dc(GetSafeHwnd());
+    if (dc) InvertCell(dc.get(), cell);
+    // Not a pixel of the control changes under the highlight while the menu is open.
+    Send(WM_SETREDRAW, FALSE);
+    ShowScheduleMenu(screen.x, screen.y);
+    Send(WM_SETREDRAW, TRUE);
+    if (dc) InvertCell(dc.get(), cell);
+}
+
+void SeeThroughCalendarCtrl::InvertCell(HDC dc, const RECT& cell) const {
+    // Not-xor twice with the same brush and the black pen gives every pixel back.
+    const Brush brush = Brush::Solid(scheduleColor);
+    SavedDCState saved(dc);
+    ::SetROP2(dc, R2_NOTXORPEN);
+    SelectedObject selectedBrush(dc, brush.get());
+    SelectedObject pen(dc, ::GetStockObject(BLACK_PEN));
+    ::Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
+}
+
+void SeeThroughCalendarCtrl::ShowScheduleMenu(int x, int y) {
+    const Menu menu = ResourceLanguage::LoadMenuResource(IDR_SCHEDULE_MENU);
+    HMENU popup = menu.SubMenu(0);
+    if (!popup) return;
+    HWND owner = GetSafeHwnd();
+    while (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) owner = ::GetParent(owner);
+    const bool hasSchedule = FindSchedule(platform().dateKeys.Format(contextDate)) != nullptr;
+    ::EnableMenuItem(popup, ID_EDIT_SCHEDULE, MF_BYCOMMAND | MF_ENABLED);
+    ::EnableMenuItem(popup, ID_DELETE_SCHEDULE, MF_BYCOMMAND | (hasSchedule ? MF_ENABLED : MF_GRAYED));
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
 }
 
 void SeeThroughCalendarCtrl::PrintPicture(HDC dc) {

@@ -19,11 +19,18 @@ public:
     // `dc`: a snapshot that never has to appear on screen.
     void PrintPicture(HDC dc);
 
+    // The day menu at a screen point for contextDate: "Delete Schedule" only for a
+    // day with a schedule. The chosen command goes to the top-level window.
+    void ShowScheduleMenu(int x, int y);
+
     COleDateTime contextDate;   // the day last right-clicked
     bool showTimeLine = true;   // the today line shows date and time
 
 protected:
     bool OnPaint() override;
+    // The mouse: the title drags the window or asks for the options menu, a day
+    // opens the day menu; a day is never selected with the mouse.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Keeps today selected while the current month shows, then answers the request.
     bool OnGetDayState(NMDAYSTATE& request, LRESULT& result) override;
 
@@ -33,6 +40,12 @@ private:
     // The cell of the platform selection to paint over, when another month shows.
     void RefreshSelection();
     void RepaintSelectionCell(HDC dc, int cell, const std::string& text, bool bold, HBRUSH brush);
+    // Whether the control itself must not see the press.
+    bool OnLeftButtonDown(POINT point);
+    bool OnRightButtonDown(POINT point);
+    void OnRightClickDay(POINT point, const RECT& cell);
+    // The day highlight: drawn twice, the cell is as it was.
+    void InvertCell(HDC dc, const RECT& cell) const;
     // What this class adds to the platform's picture, into `dc`.
     void PaintOverlay(HDC dc);
     void DrawTodayLine(HDC dc);

@@ -38,7 +38,9 @@ public:
     void LoadSchedules();
     const std::string* FindSchedule(const std::string& key) const;
     void EraseSchedules(const std::string& key);
-    void WriteSchedulesSection();
+    // The whole store as the "Schedule" section of `path`: the settings file, or
+    // the copy a safe save of it works on.
+    bool WriteSchedulesSection(const std::string& path) const;
 
     // Day states.
     void ComputeDayStates(const DayStateRequest& request);

@@ -13,6 +13,7 @@
 #include "InactiveTitleColor.h"
 #include "ReachablePlacement.h"
 #include "ResourceLanguage.h"
+#include "SafeSave.h"
 #include "SeeThroughRegion.h"
 #include "StartupKeys.h"
 #include "TimerPeriods.h"
@@ -38,6 +39,8 @@ int TodaySerial() {
     const LocalTime now = Win32Platform().clock.Now();
     return COleDateTime(now.year, now.month, now.day).Serial();
 }
+
+std::string StringResource(UINT id) { return ResourceLanguage::LoadStringResource(id).value_or(std::string()); }
 
 bool FileExists(const std::string& path) {
     return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -286,8 +289,29 @@ void CalendarDialog::RecheckDay() {
     if (TodaySerial() != shownDay) MoveToNewDay();
 }
 
+void CalendarDialog::DeleteSchedule() {
+    const std::string key = Win32Platform().dateKeys.Format(calendar.contextDate);
+    const std::string* text = calendar.FindSchedule(key);
+    if (!text) return;
+    const std::string question = StringResource(IDS_DELETE_SCHEDULE) + "\n" + key + " " + *text;
+    if (ShowMessageBox(question.c_str(), MB_OKCANCEL) != IDOK) return;
+
+    calendar.EraseSchedules(key);
+    const std::string path = SettingsFilePath();
+    const bool saved =
+        SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
+    // The file decides: a write the system reports as done may still not be there.
+    calendar.LoadSchedules();
+    if (!saved || calendar.FindSchedule(key)) {
+        std::string message = StringResource(IDS_SCHEDULES_NOT_SAVED);
+        if (const std::size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, path);
+        ShowMessageBox(message.c_str(), MB_ICONEXCLAMATION | MB_OK);
+    }
+    RefreshSchedules();
+}
+
 void CalendarDialog::ShowFirstRunHint() {
-    const std::string hint = ResourceLanguage::LoadStringResource(IDS_FIRST_RUN_HINT).value_or(std::string());
+    const std::string hint = StringResource(IDS_FIRST_RUN_HINT);
     ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
     // The forced save creates the settings file: the hint shows once per file.
     StoreState(true);
@@ -463,6 +487,9 @@ bool CalendarDialog::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     case ID_NO_TODAY_MARK:
         ToggleTodayMark();
+        return true;
+    case ID_DELETE_SCHEDULE:
+        DeleteSchedule();
         return true;
     default:
         return PersistentDialog::OnCommand(id, code, control);

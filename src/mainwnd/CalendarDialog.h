@@ -79,6 +79,11 @@ private:
     // day moved at once when it changed meanwhile.
     void RecheckDay();
     void ShowFirstRunHint();
+
+    // After the user confirms: the day's schedule erased and the "Schedule" section
+    // written in one safe save, read back to be sure; a failure is said, and the
+    // day stays as it was.
+    void DeleteSchedule();
     void OnActivate(UINT state);
     bool OnSetCursor();
     // Rows from the calendar's top whose hit test is the title.

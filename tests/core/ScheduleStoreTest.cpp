@@ -74,7 +74,7 @@ TEST_F(ScheduleSectionTest, DeleteRewritesTheSectionFromTheStore) {
     model.LoadSchedules();
     ASSERT_NE(model.FindSchedule(second), nullptr);
     model.EraseSchedules(second);
-    model.WriteSchedulesSection();
+    model.WriteSchedulesSection(model.settingsFilePath);
 
     Lines expected{"Schedule=" + first + ",A", "Schedule=13.13.13,kept"};
     if (MultibyteLess()("13.13.13", first)) std::swap(expected[0], expected[1]);

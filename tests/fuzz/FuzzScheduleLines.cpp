@@ -48,7 +48,7 @@ void ComputeWithSection(std::string_view section) {
     request.count = 3;
     long result = 0;
     model.OnGetDayState(request, &result);
-    model.WriteSchedulesSection();
+    model.WriteSchedulesSection(model.settingsFilePath);
     model.RefreshDayStates();
 }
 

@@ -14,7 +14,7 @@ void ComputeThreeMonths(benchmark::State& state, int startYear, int startMonth) 
     BenchFolder folder;
     Platform& platform = PortablePlatform();
     const std::string settings = folder.File("Wispane Calendar.ini");
-    WriteProfileSection(platform.profile, settings, "Schedule", ScheduleLines(count));
+    WriteSectionLines(platform.profile, settings, "Schedule", ScheduleLines(count));
 
     HolidayCalendarModel model(platform);
     model.lcid = 1041;

@@ -12,7 +12,7 @@ void BM_ReadProfileSection(benchmark::State& state) {
     BenchFolder folder;
     Platform& platform = PortablePlatform();
     const std::string settings = folder.File("Wispane Calendar.ini");
-    WriteProfileSection(platform.profile, settings, "Schedule", ScheduleLines(static_cast<int>(state.range(0))));
+    WriteSectionLines(platform.profile, settings, "Schedule", ScheduleLines(static_cast<int>(state.range(0))));
     std::size_t lines = 0;
     for (auto _ : state) {
         lines = ReadProfileSection(platform.profile, settings, "Schedule").size();

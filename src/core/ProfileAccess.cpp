@@ -40,8 +40,8 @@ std::vector<std::string> ReadProfileSection(const PrivateProfile& profile, const
     return lines;
 }
 
-bool WriteProfileSection(PrivateProfile& profile, const std::string& path, const std::string& section,
-                         const std::vector<std::string>& lines) {
+bool WriteSectionLines(PrivateProfile& profile, const std::string& path, const std::string& section,
+                       const std::vector<std::string>& lines) {
     std::string block;
     for (const std::string& line : lines) {
         // A line ends at a NUL inside it; an empty one would end the block early

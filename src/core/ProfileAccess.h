@@ -14,6 +14,7 @@ std::vector<std::string> ReadProfileSection(const PrivateProfile& profile, const
                                             const std::string& section);
 
 // Replaces a whole section by `lines`; an empty line is skipped, as it would end
-// the block of lines early.
-bool WriteProfileSection(PrivateProfile& profile, const std::string& path, const std::string& section,
-                         const std::vector<std::string>& lines);
+// the block of lines early. (Not named after the Win32 call: <windows.h> makes
+// WriteProfileSection a macro.)
+bool WriteSectionLines(PrivateProfile& profile, const std::string& path, const std::string& section,
+                       const std::vector<std::string>& lines);

@@ -46,5 +46,5 @@ std::vector<std::string> ScheduleStore::SectionLines() const {
 }
 
 bool ScheduleStore::WriteSection(Platform& platform, const std::string& settingsFilePath) const {
-    return WriteProfileSection(platform.profile, settingsFilePath, kSection, SectionLines());
+    return WriteSectionLines(platform.profile, settingsFilePath, kSection, SectionLines());
 }

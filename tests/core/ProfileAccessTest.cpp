@@ -67,22 +67,22 @@ TEST_P(ProfileAccessTest, WritesAWholeSectionInPlace) {
     folder.Write("s.ini", FileOf(ScheduleLines(3)));
     const std::vector<std::string> lines = {"Schedule=1/5/2026,New year", "Schedule=1/6/2026,a, b,, c",
                                             "Schedule=1/7/2026,"};
-    EXPECT_TRUE(WriteProfileSection(Profile(), path, "Schedule", lines));
+    EXPECT_TRUE(WriteSectionLines(Profile(), path, "Schedule", lines));
     EXPECT_EQ(folder.Read("s.ini"), FileOf(lines));
     EXPECT_EQ(ReadProfileSection(Profile(), path, "Schedule"), lines);
 
     // An empty line would end the block early: it is skipped, the rest is kept.
-    EXPECT_TRUE(WriteProfileSection(Profile(), path, "Schedule", {"Schedule=1/5/2026,a", "", "Schedule=1/6/2026,b"}));
+    EXPECT_TRUE(WriteSectionLines(Profile(), path, "Schedule", {"Schedule=1/5/2026,a", "", "Schedule=1/6/2026,b"}));
     EXPECT_EQ(ReadProfileSection(Profile(), path, "Schedule"),
               (std::vector<std::string>{"Schedule=1/5/2026,a", "Schedule=1/6/2026,b"}));
 
-    EXPECT_TRUE(WriteProfileSection(Profile(), path, "Schedule", {}));
+    EXPECT_TRUE(WriteSectionLines(Profile(), path, "Schedule", {}));
     EXPECT_EQ(folder.Read("s.ini"), FileOf({}));
 }
 
 TEST_P(ProfileAccessTest, WritesALargeSectionThatReadsBackWhole) {
     const std::string path = folder.File("big.ini");
     const std::vector<std::string> lines = ScheduleLines(20'000);
-    EXPECT_TRUE(WriteProfileSection(Profile(), path, "Schedule", lines));
+    EXPECT_TRUE(WriteSectionLines(Profile(), path, "Schedule", lines));
     EXPECT_EQ(ReadProfileSection(Profile(), path, "Schedule"), lines);
 }

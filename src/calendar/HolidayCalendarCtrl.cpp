@@ -48,6 +48,17 @@ void HolidayCalendarCtrl::RequestDayStates() {
     SetControlDayStates(request.cDayState, reinterpret_cast<const std::uint32_t*>(request.prgDayState));
 }
 
+void HolidayCalendarCtrl::RequestDayStatesIfMonthsChanged() {
+    if (!GetSafeHwnd() || !(GetStyle() & MCS_DAYSTATE)) return;
+    const MonthRange range = GetMonthRange(GMR_DAYSTATE);
+    const DayStateRequest& answered = lastRequest();
+    if (range.months == answered.count && range.first.wYear == answered.startYear &&
+        range.first.wMonth == answered.startMonth) {
+        return;
+    }
+    RequestDayStates();
+}
+
 void HolidayCalendarCtrl::SetControlDayStates(int count, const std::uint32_t* states) {
     if (!GetSafeHwnd()) return;
     SetDayState(count, reinterpret_cast<const MONTHDAYSTATE*>(states));

@@ -21,6 +21,10 @@ public:
     // control: Wine's control asks only when its own buttons change the month.
     // Nothing happens without MCS_DAYSTATE, as the control itself would not ask.
     void RequestDayStates();
+    // The same, when the months shown are not those the marks were made for: Wine's
+    // control changes them without asking on some routes (its month menu and year
+    // spin, a selection, its creation).
+    void RequestDayStatesIfMonthsChanged();
 
     // Finds the layout again and rebuilds the grid and the cell lists, when the
     // layout is pending.

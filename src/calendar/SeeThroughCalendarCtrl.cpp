@@ -81,6 +81,8 @@ void SeeThroughCalendarCtrl::RefreshSelection() {
 }
 
 bool SeeThroughCalendarCtrl::OnPaint() {
+    // A paint of months other than the marked ones asks for their marks first.
+    RequestDayStatesIfMonthsChanged();
     DefaultProc(WM_PAINT, 0, 0);
     ClientDC dc(GetSafeHwnd());
     if (dc) PaintOverlay(dc.get());

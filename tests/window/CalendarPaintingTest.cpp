@@ -238,6 +238,20 @@ TEST_F(SeeThroughPaintingTest, TheTodayBandShowsTheClockAndFollowsIt) {
     EXPECT_EQ(Differences(nextMinute, painted, 0, bandTop), 0);
 }
 
+// A month reached without the control asking for its marks (here a selection)
+// gets them with its first paint.
+TEST_F(SeeThroughPaintingTest, AnotherMonthShownAnyWayGetsItsMarks) {
+    scene.Open(calendar, 4);
+    SYSTEMTIME september{};
+    september.wYear = 2025;
+    september.wMonth = 9;
+    september.wDay = 10;
+    ASSERT_TRUE(calendar.SetCurSel(september));
+    Paint(calendar);
+    EXPECT_EQ(calendar.lastRequest().startYear, 2025);
+    EXPECT_EQ(calendar.lastRequest().startMonth, 8) << "August to October";
+}
+
 TEST_F(SeeThroughPaintingTest, WithoutTheTimeLineTheBandIsLeftToThePlatform) {
     scene.Open(calendar, 4);
     calendar.showTimeLine = false;

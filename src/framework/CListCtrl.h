@@ -57,15 +57,17 @@ public:
         item.pszText = const_cast<char*>(text);
         return Send(LVM_SETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != 0;
     }
-    std::string GetItemText(int index, int subItem) const {
+    std::string GetItemText(int index, int subItem) const { return GetItemText(GetSafeHwnd(), index, subItem); }
+    // The same for a list window that has no object of this class.
+    static std::string GetItemText(HWND list, int index, int subItem) {
         std::string text(256, '\0');
         for (;;) {
             LVITEMA item{};
             item.iSubItem = subItem;
             item.pszText = text.data();
             item.cchTextMax = static_cast<int>(text.size());
-            const auto length = static_cast<size_t>(
-                Send(LVM_GETITEMTEXTA, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)));
+            const auto length = static_cast<size_t>(::SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(index),
+                                                                   reinterpret_cast<LPARAM>(&item)));
             if (length + 1 < text.size()) {
                 text.resize(length);
                 return text;

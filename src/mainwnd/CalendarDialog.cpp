@@ -14,6 +14,7 @@
 #include "ReachablePlacement.h"
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
+#include "ScheduleEditorDialog.h"
 #include "SeeThroughRegion.h"
 #include "StartupKeys.h"
 #include "TimerPeriods.h"
@@ -310,6 +311,14 @@ void CalendarDialog::DeleteSchedule() {
     RefreshSchedules();
 }
 
+void CalendarDialog::EditSchedule() {
+    ScheduleEditorDialog editor(this);
+    editor.dateText = Win32Platform().dateKeys.Format(calendar.contextDate);
+    editor.settingsFilePath = SettingsFilePath();
+    editor.font = GetDialogFont();
+    if (editor.DoModal() == IDOK) RefreshSchedules();
+}
+
 void CalendarDialog::ShowFirstRunHint() {
     const std::string hint = StringResource(IDS_FIRST_RUN_HINT);
     ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
@@ -490,6 +499,9 @@ bool CalendarDialog::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     case ID_DELETE_SCHEDULE:
         DeleteSchedule();
+        return true;
+    case ID_EDIT_SCHEDULE:
+        EditSchedule();
         return true;
     default:
         return PersistentDialog::OnCommand(id, code, control);

@@ -84,6 +84,8 @@ private:
     // written in one safe save, read back to be sure; a failure is said, and the
     // day stays as it was.
     void DeleteSchedule();
+    // The schedule editor on contextDate, disabling this window while it runs.
+    void EditSchedule();
     void OnActivate(UINT state);
     bool OnSetCursor();
     // Rows from the calendar's top whose hit test is the title.

@@ -7,6 +7,8 @@
 //   wispane-window-probe command ID         posts the command to the first one, as its menus do
 //   wispane-window-probe messages           the texts of the message boxes shown, in UTF-8
 //   wispane-window-probe dismiss            presses OK in every message box shown
+//   wispane-window-probe menu               where the popup menu shown is
+//   wispane-window-probe tooltips           the texts of the tooltips shown
 //
 // A calendar window is a visible top-level window with a month calendar as control
 // 1001. Messages that carry pointers do not cross processes, so what the calendar
@@ -265,8 +267,10 @@ int PostCommand(const char* id) {
 
 BOOL CALLBACK CollectMessageBox(HWND window, LPARAM parameter) {
     wchar_t className[16] = {};
+    // The calendar and the schedule editor are dialogs too; a message box has neither
+    // a calendar nor a list.
     if (::IsWindowVisible(window) && ::GetClassNameW(window, className, 16) && lstrcmpW(className, L"#32770") == 0 &&
-        !::GetDlgItem(window, kCalendarId)) {
+        !::GetDlgItem(window, kCalendarId) && !::FindWindowExA(window, nullptr, WC_LISTVIEWA, nullptr)) {
         reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
     }
     return TRUE;
@@ -327,6 +331,59 @@ int PrintMessageBoxes() {
     return 0;
 }
 
+HWND FindShownWindow(const wchar_t* className) {
+    struct Search {
+        const wchar_t* className;
+        HWND found;
+    } search{className, nullptr};
+    ::EnumWindows(
+        [](HWND window, LPARAM parameter) -> BOOL {
+            auto& wanted = *reinterpret_cast<Search*>(parameter);
+            wchar_t name[32] = {};
+            if (::IsWindowVisible(window) && ::GetClassNameW(window, name, 32) && lstrcmpiW(name, wanted.className) == 0) {
+                wanted.found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// {"rect": [...]} of the popup menu shown. Its items cannot be read from another
+// process under Wine: what they look like tells.
+int PrintMenu() {
+    HWND window = FindShownWindow(L"#32768");
+    if (!window) return 1;
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    std::printf("{\"rect\": %s}\n", Json(rect).c_str());
+    return 0;
+}
+
+BOOL CALLBACK CollectToolTip(HWND window, LPARAM parameter) {
+    wchar_t className[32] = {};
+    if (::IsWindowVisible(window) && ::GetClassNameW(window, className, 32) &&
+        lstrcmpiW(className, TOOLTIPS_CLASSW) == 0) {
+        reinterpret_cast<std::vector<HWND>*>(parameter)->push_back(window);
+    }
+    return TRUE;
+}
+
+// ["text", ...] of every tooltip shown.
+int PrintToolTips() {
+    std::vector<HWND> tips;
+    ::EnumWindows(&CollectToolTip, reinterpret_cast<LPARAM>(&tips));
+    std::printf("[");
+    const char* separator = "";
+    for (HWND tip : tips) {
+        std::printf("%s\"%s\"", separator, JsonTextOf(tip).c_str());
+        separator = ", ";
+    }
+    std::printf("]\n");
+    return 0;
+}
+
 int DismissMessageBoxes() {
     for (HWND box : MessageBoxes()) ::PostMessageA(box, WM_COMMAND, IDOK, 0);
     return 0;
@@ -344,8 +401,10 @@ int main(int argc, char** argv) {
     if (command == "command" && argc > 2) return PostCommand(argv[2]);
     if (command == "messages") return PrintMessageBoxes();
     if (command == "dismiss") return DismissMessageBoxes();
+    if (command == "menu") return PrintMenu();
+    if (command == "tooltips") return PrintToolTips();
     std::fprintf(stderr,
                  "usage: wispane-window-probe windows | snapshot FILE | cells YYYY-MM-DD | command ID | messages | "
-                 "dismiss\n");
+                 "dismiss | menu | tooltips\n");
     return 2;
 }

@@ -11,6 +11,7 @@
 
 #include "CWinApp.h"
 #include "CalendarDialog.h"
+#include "CalendarTestSupport.h"
 #include "DateKeys.h"
 #include "GdiObjects.h"
 #include "InactiveTitleColor.h"
@@ -19,6 +20,7 @@
 #include "WindowTestSupport.h"
 #include "resource.h"
 
+using calendar_test::Picture;
 using window_test::Scripted;
 
 namespace {
@@ -29,7 +31,11 @@ using TestCalendarDialog = Scripted<CalendarDialog>;
 
 class CalendarDialogTest : public ::testing::Test {
 protected:
-    CalendarDialogTest() : app_("Wispane Calendar") { app_.SetProfileName(folder_.File("Wispane Calendar.ini")); }
+    CalendarDialogTest() : app_("Wispane Calendar") {
+        app_.SetProfileName(folder_.File("Wispane Calendar.ini"));
+        // An empty file: no first-run hint comes to block the steps.
+        Store("");
+    }
 
     void Store(const std::string& lines) { folder_.Write("Wispane Calendar.ini", lines); }
 
@@ -296,6 +302,60 @@ TEST_F(CalendarDialogTest, TodayModesFitTheWindowAndTheTodayMarkToggles) {
     char config[64] = {};
     ::GetPrivateProfileStringA("Wispane Calendar", "Config", "", config, sizeof config, app_.GetProfileName().c_str());
     EXPECT_EQ(std::string(config), "1,0,0,00ffffff,1,1,0,0000bf00,1") << "hidden, with the time kept for later";
+}
+
+// Captured while the day menu is open, which then is closed.
+std::optional<Picture> pictureDuringMenu;
+HWND calendarOfMenu = nullptr;
+
+void CALLBACK CaptureAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    pictureDuringMenu = Picture::OfWindow(calendarOfMenu);
+    ::EndMenu();
+}
+
+bool SamePixels(const Picture& one, const Picture& other) {
+    if (one.width() != other.width() || one.height() != other.height()) return false;
+    for (int y = 0; y < one.height(); ++y) {
+        for (int x = 0; x < one.width(); ++x) {
+            if (one.At({x, y}) != other.At({x, y})) return false;
+        }
+    }
+    return true;
+}
+
+// A right click on a day highlights it while its menu is open and leaves every
+// pixel as it was once the menu is cancelled; a left click selects nothing.
+TEST_F(CalendarDialogTest, TheDayHighlightLeavesNoTraceAndLeftClicksSelectNothing) {
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([] {});
+    dialog.Then([&] {
+        HWND calendar = Calendar(dialog);
+        const auto day = FindPoint(dialog, [](const MCHITTESTINFO& hit) {
+            return hit.uHit == MCHT_CALENDARDATE && hit.st.wDay == 15;
+        });
+        ASSERT_TRUE(day);
+        const POINT inside{day->x + 3, day->y + 3};
+        SYSTEMTIME selectedBefore{};
+        ::SendMessageA(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&selectedBefore));
+        ::SendMessageA(calendar, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(inside.x, inside.y));
+        ::SendMessageA(calendar, WM_LBUTTONUP, 0, MAKELPARAM(inside.x, inside.y));
+        SYSTEMTIME selectedAfter{};
+        ::SendMessageA(calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&selectedAfter));
+        EXPECT_EQ(selectedAfter.wDay, selectedBefore.wDay);
+        EXPECT_EQ(selectedAfter.wMonth, selectedBefore.wMonth);
+
+        const Picture before = Picture::OfWindow(calendar);
+        calendarOfMenu = calendar;
+        pictureDuringMenu.reset();
+        ::SetTimer(nullptr, 0, 300, &CaptureAndCloseMenu);
+        ::SendMessageA(calendar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(inside.x, inside.y));
+        ASSERT_TRUE(pictureDuringMenu) << "the menu showed";
+        EXPECT_FALSE(SamePixels(*pictureDuringMenu, before)) << "highlighted while the menu is open";
+        EXPECT_TRUE(SamePixels(Picture::OfWindow(calendar), before)) << "every pixel back";
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
 }
 
 class CalendarDialogKeysTest : public CalendarDialogTest, public ::testing::WithParamInterface<bool> {};

@@ -1,9 +1,11 @@
 // Resources of the framework's window tests; ids kept clear of the program's.
 #define IDD_TEST_DIALOG 9001
 #define IDD_TEST_MISSING 9002
+#define IDD_TEST_LIST_DIALOG 9003
 #define IDC_TEST_EDIT 9010
 #define IDC_TEST_LANGUAGE 9011
 #define IDC_TEST_STATIC 9012
+#define IDC_TEST_LIST 9013
 #define IDM_TEST_MENU 9020
 #define IDA_TEST_KEYS 9030
 #define IDC_TEST_COMMAND_EN 9031

@@ -130,7 +130,12 @@ class Program:
                 # Without a window manager Wine waits up to two seconds as a window
                 # with a caption goes; the calendar repaints under the hint after that.
                 repainted = time.monotonic() + 5
-                while self.snapshot().pixels == covered and time.monotonic() < repainted:
+                while time.monotonic() < repainted:
+                    try:
+                        if self.snapshot().pixels != covered:
+                            break
+                    except AssertionError:
+                        pass  # the calendar, busy letting the hint go, is not found for a moment
                     time.sleep(0.2)
                 return boxes[0]["texts"]
             time.sleep(0.1)

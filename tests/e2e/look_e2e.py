@@ -42,12 +42,17 @@ class SeeThrough(unittest.TestCase):
         return picture.count((0, 0, picture.width, picture.height), lambda rgb: rgb == DESKTOP) / area, picture
 
     def wait_for_share(self, program, window, wanted, timeout=10):
+        """The share and the picture once the share is as wanted and the picture has
+        settled (the same twice in a row: a repaint may be under way)."""
         deadline = time.monotonic() + timeout
+        previous = None
         while True:
             share, picture = self.desktop_share(program, window)
-            if wanted(share) or time.monotonic() > deadline:
+            settled = previous is not None and picture.pixels == previous.pixels
+            if (wanted(share) and settled) or time.monotonic() > deadline:
                 return share, picture
-            time.sleep(0.2)
+            previous = picture
+            time.sleep(0.3)
 
     def test_only_digits_marks_and_title_stay_on_the_desktop(self):
         program = Program(self)

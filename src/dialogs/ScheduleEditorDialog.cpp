@@ -6,6 +6,7 @@
 #include "ProfileAccess.h"
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
+#include "SchedulesNotSaved.h"
 #include "Win32Platform.h"
 #include "resource.h"
 
@@ -193,9 +194,7 @@ void ScheduleEditorDialog::OnOK() {
     if (::GetFocus() != list.GetSafeHwnd()) list.SetFocus();
     const std::vector<std::string> lines = ScheduleSectionLines(Rows());
     if (!SaveSection(lines)) {
-        std::string message = StringResource(IDS_SCHEDULES_NOT_SAVED);
-        if (const std::size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, settingsFilePath);
-        ShowMessageBox(message.c_str(), MB_OK | MB_ICONEXCLAMATION);
+        ShowSchedulesNotSaved(*this, settingsFilePath);
         return;
     }
     CDialog::OnOK();

@@ -15,6 +15,7 @@
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
 #include "ScheduleEditorDialog.h"
+#include "SchedulesNotSaved.h"
 #include "SeeThroughRegion.h"
 #include "StartupKeys.h"
 #include "TimerPeriods.h"
@@ -303,11 +304,7 @@ void CalendarDialog::DeleteSchedule() {
         SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
     // The file decides: a write the system reports as done may still not be there.
     calendar.LoadSchedules();
-    if (!saved || calendar.FindSchedule(key)) {
-        std::string message = StringResource(IDS_SCHEDULES_NOT_SAVED);
-        if (const std::size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, path);
-        ShowMessageBox(message.c_str(), MB_ICONEXCLAMATION | MB_OK);
-    }
+    if (!saved || calendar.FindSchedule(key)) ShowSchedulesNotSaved(*this, path);
     RefreshSchedules();
 }
 

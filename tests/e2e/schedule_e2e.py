@@ -197,4 +197,18 @@ class ReadOnly(unittest.TestCase):
         xdotool("key", "alt+s")
         key = calendar.key.format(day=17).encode()
         calendar.wait_for(lambda: calendar.schedule_lines() == [b"Schedule=" + key + b",Kept"], "the typed row saved")
+
+        # Delete Schedule on a read-only file: said, and the day keeps its note.
+        time.sleep(2.5)
+        os.chmod(path, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
+        calendar.day_menu(17)
+        xdotool("key", "d")
+        calendar.wait_for(calendar.program.message_boxes, "the confirmation")
+        calendar.program.probe("dismiss")
+        time.sleep(2.5)
+        boxes = calendar.wait_for(calendar.program.message_boxes, "the failure message")
+        self.assertIn("could not be saved", boxes[0]["texts"][0])
+        calendar.program.probe("dismiss")
+        self.assertEqual(calendar.schedule_lines(), [b"Schedule=" + key + b",Kept"])
+        self.assertEqual(calendar.day_menu(17), [False, False], "the day still has its note")
         calendar.program.kill()

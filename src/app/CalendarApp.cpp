@@ -11,8 +11,6 @@ namespace {
 
 constexpr LCID kEnglishUnitedStates = 0x0409;
 
-std::string LoadString(UINT id) { return ResourceLanguage::LoadStringResource(id).value_or(std::string()); }
-
 }  // namespace
 
 CalendarApp::CalendarApp() = default;
@@ -24,7 +22,7 @@ bool CalendarApp::InitInstance() {
     if (instanceGuard_.AlreadyExisted()) return false;
 
     ChooseLanguage();
-    SetAppName(LoadString(IDS_APP_NAME));
+    SetAppName(ResourceLanguage::LoadStringOrEmpty(IDS_APP_NAME));
     LocateSettingsFile();
 
     ownerFrame_ = std::make_unique<OwnerFrame>();
@@ -48,5 +46,5 @@ void CalendarApp::ChooseLanguage() {
 }
 
 void CalendarApp::LocateSettingsFile() {
-    SetProfileName(ProgramFolderFile(LoadString(IDS_SETTINGS_NAME) + ".ini"));
+    SetProfileName(ProgramFolderFile(ResourceLanguage::LoadStringOrEmpty(IDS_SETTINGS_NAME) + ".ini"));
 }

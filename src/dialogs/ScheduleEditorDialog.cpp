@@ -19,8 +19,6 @@ constexpr int kNameColumn = 1;
 // The widest date text of any locale, in the list's font.
 constexpr const char* kDateSample = " 0000//00//00 00:00:00 ";
 
-std::string StringResource(UINT id) { return ResourceLanguage::LoadStringResource(id).value_or(std::string()); }
-
 }  // namespace
 
 ScheduleEditorDialog::ScheduleEditorDialog(CWnd* parent) : CDialog(IDD_SCHEDULE_EDITOR, parent) {}
@@ -52,9 +50,9 @@ bool ScheduleEditorDialog::OnInitDialog() {
 void ScheduleEditorDialog::FitColumns() {
     // Room for a vertical scroll bar, and two pixels to spare.
     const int available = list.GetClientRect().right - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
-    list.InsertColumn(kDateColumn, StringResource(IDS_COLUMN_DATE).c_str(), LVCFMT_LEFT,
+    list.InsertColumn(kDateColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_DATE).c_str(), LVCFMT_LEFT,
                       list.GetStringWidth(kDateSample));
-    list.InsertColumn(kNameColumn, StringResource(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT,
+    list.InsertColumn(kNameColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT,
                       available - list.GetColumnWidth(kDateColumn));
 }
 
@@ -98,7 +96,7 @@ void ScheduleEditorDialog::AddScheduleRow() {
 
 int ScheduleEditorDialog::SelectedRow() {
     const int row = list.GetNextItem(-1, LVNI_SELECTED);
-    if (row < 0) ShowMessageBox(StringResource(IDS_SELECT_SCHEDULE).c_str(), MB_OK | MB_ICONEXCLAMATION);
+    if (row < 0) ShowMessageBox(ResourceLanguage::LoadStringOrEmpty(IDS_SELECT_SCHEDULE).c_str(), MB_OK | MB_ICONEXCLAMATION);
     return row;
 }
 

@@ -5,7 +5,7 @@
 #include "resource.h"
 
 void ShowSchedulesNotSaved(const CWnd& window, const std::string& path) {
-    std::string message = ResourceLanguage::LoadStringResource(IDS_SCHEDULES_NOT_SAVED).value_or(std::string());
+    std::string message = ResourceLanguage::LoadStringOrEmpty(IDS_SCHEDULES_NOT_SAVED);
     if (const std::size_t at = message.find("%s"); at != std::string::npos) message.replace(at, 2, path);
     window.ShowMessageBox(message.c_str(), MB_OK | MB_ICONEXCLAMATION);
 }

@@ -25,6 +25,8 @@ Menu LoadMenuResource(UINT id);
 
 // In the ANSI code page; none when no language has a non-empty string of that id.
 std::optional<std::string> LoadStringResource(UINT id);
+// The same, empty where there is none.
+inline std::string LoadStringOrEmpty(UINT id) { return LoadStringResource(id).value_or(std::string()); }
 
 AcceleratorTable LoadAcceleratorResource(UINT id);
 

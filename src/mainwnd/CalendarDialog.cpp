@@ -42,7 +42,13 @@ int TodaySerial() {
     return COleDateTime(now.year, now.month, now.day).Serial();
 }
 
-std::string StringResource(UINT id) { return ResourceLanguage::LoadStringResource(id).value_or(std::string()); }
+// The work area of a monitor; none when the system does not say.
+std::optional<RECT> WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (!::GetMonitorInfoA(monitor, &info)) return std::nullopt;
+    return info.rcWork;
+}
 
 bool FileExists(const std::string& path) {
     return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -199,10 +205,12 @@ void CalendarDialog::ToggleSeeThroughLook() {
     seeThroughLook = !seeThroughLook;
     if (seeThroughTitleBar) SwapTitleColors(seeThroughLook);
     ApplyLookColors();
-    regionPending = seeThroughLook;
     // Switched off: the whole window again. Switched on: the region comes with the paint.
-    if (!seeThroughLook) SetWindowRgn(Region(), true);
-    if (!paintPosted) paintPosted = Post(WM_PAINT);
+    if (!seeThroughLook) {
+        regionPending = false;
+        SetWindowRgn(Region(), true);
+    }
+    RequestRegionRebuild();
     dirty = true;
     StoreState(false);
 }
@@ -218,24 +226,23 @@ void CalendarDialog::ChooseTodayMode(UINT command) {
     if (command == lastTodayCommand) return;
     const bool hide = command == ID_TODAY_HIDE;
     if (!hide) calendar.showTimeLine = command == ID_TODAY_TIME_ALSO;
-    HideTodayLine(hide);
+    ShowTodayMode(hide);
+    StoreState(false);
+    lastTodayCommand = command;
+}
+
+void CalendarDialog::ShowTodayMode(bool hide) {
+    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
+    calendar.Invalidate();
     FitToCalendar();
     RequestRegionRebuild();
     dirty = true;
-    StoreState(false);
-    if (command == ID_TODAY_TIME_ALSO) {
+    if (!hide && calendar.showTimeLine) {
         calendar.DrawTodayLine();
-        RequestRegionRebuild();
         StartMinuteTimer();
     } else {
         KillTimer(kMinuteTimer);
     }
-    lastTodayCommand = command;
-}
-
-void CalendarDialog::HideTodayLine(bool hide) {
-    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
-    calendar.Invalidate();
 }
 
 void CalendarDialog::ToggleTodayMark() {
@@ -295,7 +302,7 @@ void CalendarDialog::DeleteSchedule() {
     const std::string key = Win32Platform().dateKeys.Format(calendar.contextDate);
     const std::string* text = calendar.FindSchedule(key);
     if (!text) return;
-    const std::string question = StringResource(IDS_DELETE_SCHEDULE) + "\n" + key + " " + *text;
+    const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + *text;
     if (ShowMessageBox(question.c_str(), MB_OKCANCEL) != IDOK) return;
 
     calendar.EraseSchedules(key);
@@ -317,7 +324,7 @@ void CalendarDialog::EditSchedule() {
 }
 
 void CalendarDialog::ShowFirstRunHint() {
-    const std::string hint = StringResource(IDS_FIRST_RUN_HINT);
+    const std::string hint = ResourceLanguage::LoadStringOrEmpty(IDS_FIRST_RUN_HINT);
     ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
     // The forced save creates the settings file: the hint shows once per file.
     StoreState(true);
@@ -334,12 +341,10 @@ void CalendarDialog::KeepWithinReach() {
     };
     const RECT titleBand{window.left, window.top, edge(0LL + window.left + size.right),
                          edge(0LL + window.top + titleHeight)};
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoA(::MonitorFromRect(&titleBand, MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    const RECT& area = monitor.rcWork;
+    const std::optional<RECT> area = WorkAreaOf(::MonitorFromRect(&titleBand, MONITOR_DEFAULTTONEAREST));
+    if (!area) return;
     const std::optional<GridRect> moved = ReachablePlacement(window.left, window.top, size.right, size.bottom,
-                                                             titleHeight, {area.left, area.top, area.right, area.bottom});
+                                                             titleHeight, {area->left, area->top, area->right, area->bottom});
     if (moved) SetWindowPos(nullptr, moved->left, moved->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -367,21 +372,17 @@ bool CalendarDialog::IsUsableFont(HFONT font) {
         SelectedObject selected(dc.get(), font);
         if (!asked || !dc || !selected || !::GetTextMetricsA(dc.get(), &made)) return false;
     }
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!month || !::GetMonitorInfoA(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) {
-        return false;
-    }
+    const std::optional<RECT> area = WorkAreaOf(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST));
+    if (!month || !area) return false;
     // A size the system cannot make comes out as a font of a pixel or two: a
     // positive height asks for the cell, a negative one for the characters.
     const long long askedHeight = std::abs(static_cast<long long>(asked->lfHeight));
     const long long madeHeight = asked->lfHeight > 0 ? made.tmHeight : made.tmHeight - made.tmInternalLeading;
     const long long width = month->right - month->left;
     const long long height = month->bottom - month->top;
-    const RECT& area = monitor.rcWork;
     // The title, the weekday names and six weeks are at least eight lines of text.
-    return 2 * madeHeight >= askedHeight && height >= 8LL * made.tmHeight && width <= area.right - area.left &&
-           height <= area.bottom - area.top;
+    return 2 * madeHeight >= askedHeight && height >= 8LL * made.tmHeight && width <= area->right - area->left &&
+           height <= area->bottom - area->top;
 }
 
 ConfigSettings CalendarDialog::CurrentConfig() const {
@@ -414,25 +415,10 @@ int CalendarDialog::LoadSettings() {
 
     if (!config.alwaysOnTop) ToggleTopmost();
     customColors = settings.ReadCustomColors();
-    ApplyTodayMode(config);
+    ShowTodayMode(config.todayLineHidden);
     calendar.ModifyStyle(config.noTodayMark ? 0 : MCS_NOTODAYCIRCLE, config.noTodayMark ? MCS_NOTODAYCIRCLE : 0);
     // The window is visible through its template: the base need not show it.
     return 1;
-}
-
-void CalendarDialog::ApplyTodayMode(const ConfigSettings& config) {
-    const bool hide = config.todayLineHidden;
-    HideTodayLine(hide);
-    FitToCalendar();
-    RequestRegionRebuild();
-    dirty = true;
-    if (!hide && calendar.showTimeLine) {
-        calendar.DrawTodayLine();
-        RequestRegionRebuild();
-        StartMinuteTimer();
-    } else {
-        KillTimer(kMinuteTimer);
-    }
 }
 
 void CalendarDialog::SaveSettings(SettingsFile& settings) {

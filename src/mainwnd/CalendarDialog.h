@@ -57,7 +57,6 @@ protected:
 
 private:
     ConfigSettings CurrentConfig() const;
-    void ApplyTodayMode(const ConfigSettings& config);
 
     void ToggleSeeThroughLook();
     void ToggleSeeThroughTitleBar();
@@ -67,7 +66,9 @@ private:
     // The see-through colours on the calendar, or the plain ones.
     void ApplyLookColors();
     void ChooseTodayMode(UINT command);
-    void HideTodayLine(bool hide);
+    // The today line hidden or shown (with the time when showTimeLine), the window
+    // fitted to it and the minute ticks running exactly while the time shows.
+    void ShowTodayMode(bool hide);
     void ToggleTodayMark();
 
     void OnTimer(UINT_PTR id);

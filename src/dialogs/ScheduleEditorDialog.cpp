@@ -8,6 +8,7 @@
 #include "SafeSave.h"
 #include "SchedulesNotSaved.h"
 #include "Win32Platform.h"
+#include "WideText.h"
 #include "resource.h"
 
 namespace {
@@ -18,6 +19,11 @@ constexpr int kDateColumn = 0;
 constexpr int kNameColumn = 1;
 // The widest date text of any locale, in the list's font.
 constexpr const char* kDateSample = " 0000//00//00 00:00:00 ";
+
+// The order of a list sorted ascending by its item text.
+bool DateTextLess(const ScheduleRow& left, const std::string& right) {
+    return ::lstrcmpA(left.date.c_str(), right.c_str()) < 0;
+}
 
 }  // namespace
 
@@ -36,11 +42,13 @@ bool ScheduleEditorDialog::OnInitDialog() {
     FitColumns();
     Fill();
 
-    const int row = list.FindItem(dateText.c_str());
-    if (row < 0) {
+    const auto found =
+        std::find_if(rows.begin(), rows.end(), [&](const ScheduleRow& row) { return row.date == dateText; });
+    if (found == rows.end()) {
         Post(WM_ADDSCHEDULE);
         return true;
     }
+    const int row = static_cast<int>(found - rows.begin());
     list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     list.SetFocus();
     EditCell(row, kNameColumn);
@@ -57,26 +65,45 @@ void ScheduleEditorDialog::FitColumns() {
 }
 
 void ScheduleEditorDialog::Fill() {
-    std::vector<ScheduleRow> rows;
     for (const std::string& line : ReadProfileSection(Win32Platform().profile, settingsFilePath, sectionName)) {
         rows.push_back(ScheduleRowFromLine(line));
     }
-    // The list's own sorted insertion compares with every row before it: thousands
-    // of rows took half a minute under Wine. They go in sorted, by the same text
-    // comparison, with the list's sorting off meanwhile and without redrawing.
-    std::stable_sort(rows.begin(), rows.end(), [](const ScheduleRow& left, const ScheduleRow& right) {
-        return ::lstrcmpA(left.date.c_str(), right.date.c_str()) < 0;
-    });
-    list.ModifyStyle(LVS_SORTASCENDING, 0);
-    list.Send(WM_SETREDRAW, FALSE);
-    list.Send(LVM_SETITEMCOUNT, rows.size());
-    for (const ScheduleRow& row : rows) {
-        const int index = list.InsertItem(list.GetItemCount(), row.date.c_str());
-        if (index >= 0) list.SetItemText(index, kNameColumn, row.name.c_str());
+    // Ascending by date text, rows of equal dates in file order.
+    std::stable_sort(rows.begin(), rows.end(),
+                     [](const ScheduleRow& left, const ScheduleRow& right) { return DateTextLess(left, right.date); });
+    list.SetItemCount(static_cast<int>(rows.size()));
+}
+
+std::string* ScheduleEditorDialog::Cell(int row, int column) {
+    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return nullptr;
+    if (column == kDateColumn) return &rows[static_cast<std::size_t>(row)].date;
+    if (column == kNameColumn) return &rows[static_cast<std::size_t>(row)].name;
+    return nullptr;
+}
+
+void ScheduleEditorDialog::ShowCell(LVITEMA& item) {
+    if (!(item.mask & LVIF_TEXT) || !item.pszText || item.cchTextMax <= 0) return;
+    const std::string* text = Cell(item.iItem, item.iSubItem);
+    ::lstrcpynA(item.pszText, text ? text->c_str() : "", item.cchTextMax);
+}
+
+int ScheduleEditorDialog::FindTyped(UINT flags, const std::string& typed, int start) const {
+    // As the list searched its own rows: from the row it names, round past the end,
+    // for a date text that starts with the typed text in any case.
+    const int count = static_cast<int>(rows.size());
+    if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || count == 0) return -1;
+    const int length = static_cast<int>(typed.size());
+    if (start < 0 || start >= count) start = 0;
+    for (int step = 0; step < count; ++step) {
+        const int row = (start + step) % count;
+        const std::string& date = rows[static_cast<std::size_t>(row)].date;
+        const int prefix = std::min(length, static_cast<int>(date.size()));
+        if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, date.c_str(), prefix, typed.c_str(), length) ==
+            CSTR_EQUAL) {
+            return row;
+        }
     }
-    list.Send(WM_SETREDRAW, TRUE);
-    list.ModifyStyle(0, LVS_SORTASCENDING);
-    list.Invalidate();
+    return -1;
 }
 
 LRESULT ScheduleEditorDialog::EditCell(int row, int column) {
@@ -88,9 +115,13 @@ LRESULT ScheduleEditorDialog::EditCell(int row, int column) {
 
 void ScheduleEditorDialog::AddScheduleRow() {
     list.SetFocus();
-    const int row = list.InsertItem(list.GetItemCount(), dateText.c_str());
-    if (row < 0) return;
-    list.SetItemText(row, kNameColumn, "");
+    // Where a sorted list puts a new row: before the first row not less than it. No
+    // row is selected or focused yet, so none has to move down with the rows.
+    const auto place =
+        std::find_if(rows.begin(), rows.end(), [&](const ScheduleRow& row) { return !DateTextLess(row, dateText); });
+    const int row = static_cast<int>(place - rows.begin());
+    rows.insert(place, ScheduleRow{dateText, ""});
+    list.SetItemCount(static_cast<int>(rows.size()));
     EditCell(row, kNameColumn);
 }
 
@@ -119,7 +150,10 @@ bool ScheduleEditorDialog::OnCommand(UINT id, UINT code, HWND control) {
     if (code == BN_CLICKED && (id == IDC_RENAME_SCHEDULE || id == IDC_DELETE_SCHEDULE)) {
         const int row = SelectedRow();
         if (row >= 0 && id == IDC_RENAME_SCHEDULE) EditCell(row, kNameColumn);
-        if (row >= 0 && id == IDC_DELETE_SCHEDULE) list.DeleteItem(row);
+        if (row >= 0 && id == IDC_DELETE_SCHEDULE) {
+            rows.erase(rows.begin() + row);
+            list.DeleteItem(row);
+        }
         return true;
     }
     return CDialog::OnCommand(id, code, control);
@@ -129,6 +163,22 @@ bool ScheduleEditorDialog::OnNotify(NMHDR& header, LRESULT& result) {
     // The cell editor's end notification comes from the list with the editor's own id.
     if (header.hwndFrom != list.GetSafeHwnd()) return false;
     switch (header.code) {
+    case LVN_GETDISPINFOA:
+        ShowCell(reinterpret_cast<NMLVDISPINFOA&>(header).item);
+        result = 0;
+        return true;
+    case LVN_ODFINDITEMA: {
+        const auto& find = reinterpret_cast<NMLVFINDITEMA&>(header);
+        result = find.lvfi.psz ? FindTyped(find.lvfi.flags, find.lvfi.psz, find.iStart) : -1;
+        return true;
+    }
+    case LVN_ODFINDITEMW: {
+        // Wine asks in UTF-16 whatever the parent's character set.
+        const auto& find = reinterpret_cast<NMLVFINDITEMW&>(header);
+        result = find.lvfi.psz ? FindTyped(find.lvfi.flags, MultiByteFromWide(CP_ACP, 0, find.lvfi.psz), find.iStart)
+                               : -1;
+        return true;
+    }
     case LVN_BEGINLABELEDITA:
     case LVN_BEGINLABELEDITW:
         // The list's own editor would edit the date: the name is edited instead.
@@ -153,7 +203,8 @@ bool ScheduleEditorDialog::OnNotify(NMHDR& header, LRESULT& result) {
 
 void ScheduleEditorDialog::OnEndEdit(const NMLVDISPINFOA& info) {
     const int row = info.item.iItem;
-    if (info.item.pszText) list.SetItemText(row, info.item.iSubItem, info.item.pszText);
+    std::string* cell = Cell(row, info.item.iSubItem);
+    if (info.item.pszText && cell) *cell = info.item.pszText;
     list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (const std::optional<RECT> bounds = list.GetItemRect(row, LVIR_BOUNDS)) list.InvalidateRect(*bounds, false);
 }
@@ -165,16 +216,6 @@ bool ScheduleEditorDialog::PreTranslateMessage(MSG& message) {
         return true;
     }
     return CDialog::PreTranslateMessage(message);
-}
-
-std::vector<ScheduleRow> ScheduleEditorDialog::Rows() const {
-    std::vector<ScheduleRow> rows;
-    const int count = list.GetItemCount();
-    rows.reserve(static_cast<std::size_t>(count));
-    for (int row = 0; row < count; ++row) {
-        rows.push_back({list.GetItemText(row, kDateColumn), list.GetItemText(row, kNameColumn)});
-    }
-    return rows;
 }
 
 bool ScheduleEditorDialog::SaveSection(const std::vector<std::string>& lines) {
@@ -190,7 +231,7 @@ void ScheduleEditorDialog::OnOK() {
     // A cell being edited ends first, so its text is in what is written, however
     // the button was pressed (a click, Space, or its mnemonic while typing).
     if (::GetFocus() != list.GetSafeHwnd()) list.SetFocus();
-    const std::vector<std::string> lines = ScheduleSectionLines(Rows());
+    const std::vector<std::string> lines = ScheduleSectionLines(rows);
     if (!SaveSection(lines)) {
         ShowSchedulesNotSaved(*this, settingsFilePath);
         return;

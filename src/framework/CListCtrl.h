@@ -42,6 +42,8 @@ public:
     }
 
     int GetItemCount() const { return static_cast<int>(Send(LVM_GETITEMCOUNT)); }
+    // An owner-data list's number of rows; it then asks its parent for their texts.
+    bool SetItemCount(int count) { return Send(LVM_SETITEMCOUNT, static_cast<WPARAM>(count)) != 0; }
     // The index the row got (a sorted list places it), or -1.
     int InsertItem(int index, const char* text) {
         LVITEMA item{};
@@ -84,13 +86,6 @@ public:
         item.state = state;
         item.stateMask = mask;
         return Send(LVM_SETITEMSTATE, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item)) != 0;
-    }
-    // The first row whose text equals text exactly, searching after start, or -1.
-    int FindItem(const char* text, int start = -1) const {
-        LVFINDINFOA find{};
-        find.flags = LVFI_STRING;
-        find.psz = text;
-        return static_cast<int>(Send(LVM_FINDITEMA, static_cast<WPARAM>(start), reinterpret_cast<LPARAM>(&find)));
     }
     bool EnsureVisible(int index, bool partialOK) {
         return Send(LVM_ENSUREVISIBLE, static_cast<WPARAM>(index), partialOK) != 0;

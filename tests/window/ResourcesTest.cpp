@@ -520,7 +520,7 @@ TEST_P(LocalizedResourcesTest, ScheduleEditorHasNoDefaultButton) {
     const DialogItem* list = dialog.Item(IDC_SCHEDULE_LIST);
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->className, L"SYSLISTVIEW32");
-    const DWORD listStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_SORTASCENDING |
+    const DWORD listStyle = LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS | LVS_OWNERDATA |
                             LVS_EDITLABELS | LVS_NOSORTHEADER | WS_BORDER | WS_TABSTOP;
     EXPECT_EQ(list->style & listStyle, listStyle);
 

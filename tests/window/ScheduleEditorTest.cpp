@@ -1,8 +1,11 @@
-// The "Edit Schedule" dialog on a section longer than its list: the two columns fit
-// the list beside its vertical scroll bar.
+// The "Edit Schedule" dialog: its two columns beside the list's scroll bar, and the
+// rows edited with the keys and buttons a user has, then written back.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
+
+#include "CInPlaceEdit.h"
 
 #include "CWinApp.h"
 #include "ScheduleEditorDialog.h"
@@ -15,6 +18,12 @@ using window_test::Scripted;
 namespace {
 
 constexpr INT_PTR kStillOpen = 7;
+
+CInPlaceEdit* OpenBox() { return dynamic_cast<CInPlaceEdit*>(CWnd::FromHandlePermanent(::GetFocus())); }
+
+void Type(HWND window, const std::string& text) {
+    for (char character : text) ::PostMessageA(window, WM_CHAR, static_cast<unsigned char>(character), 1);
+}
 
 TEST(ScheduleEditorTest, TheColumnsFitTheListBesideItsScrollBar) {
     CWinApp app("Wispane Calendar");
@@ -39,6 +48,73 @@ TEST(ScheduleEditorTest, TheColumnsFitTheListBesideItsScrollBar) {
     });
     dialog.ThenEnd(kStillOpen);
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+TEST(ScheduleEditorTest, RowsAreAddedInTheirSortedPlaceEditedFoundByTypingDeletedAndWrittenBack) {
+    CWinApp app("Wispane Calendar");
+    TempDir folder;
+    folder.Write("Wispane Calendar.ini",
+                 "[Schedule]\r\nSchedule=2026/2/3,Piano\r\nSchedule=2026/12/1,Dentist, then lunch\r\n"
+                 "Schedule=9/1/2026,Old form\r\nSchedule=2026/2/3,Second\r\nOther=2026/1/9,Other key\r\n"
+                 "Schedule=no comma\r\n");
+
+    Scripted<ScheduleEditorDialog> dialog(nullptr);
+    dialog.settingsFilePath = folder.File("Wispane Calendar.ini");
+    dialog.dateText = "2026/11/30";
+    HWND list = nullptr;
+    auto focusedRow = [&] { return static_cast<int>(::SendMessageA(list, LVM_GETNEXTITEM, -1, LVNI_FOCUSED)); };
+    auto text = [&](int row, int column) { return CListCtrl::GetItemText(list, row, column); };
+    dialog.WaitUntil([] { return OpenBox() != nullptr; });
+    dialog.Then([&] {
+        list = dialog.GetDlgItem(IDC_SCHEDULE_LIST);
+        // Sorted by text: the line without a comma, 2026/1/9, the new date, 2026/12/1 ...
+        EXPECT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 7);
+        EXPECT_EQ(text(0, 1), "no comma");
+        EXPECT_EQ(text(2, 0), "2026/11/30");
+        EXPECT_EQ(text(3, 1), "Dentist, then lunch");
+        EXPECT_EQ(text(6, 0), "9/1/2026");
+        ASSERT_NE(OpenBox(), nullptr);
+        EXPECT_EQ(std::make_pair(OpenBox()->GetRow(), OpenBox()->GetColumn()), std::make_pair(2, 1));
+        Type(OpenBox()->GetSafeHwnd(), "Exam");
+        ::PostMessageA(OpenBox()->GetSafeHwnd(), WM_KEYDOWN, VK_RETURN, 1);
+    });
+    dialog.Then([&] {
+        ASSERT_NE(OpenBox(), nullptr);
+        EXPECT_EQ(OpenBox()->GetRow(), 3) << "Enter moves the editing down";
+        EXPECT_EQ(OpenBox()->GetText(), "Dentist, then lunch");
+        ::PostMessageA(OpenBox()->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    dialog.Then([&] {
+        EXPECT_EQ(text(2, 1), "Exam");
+        EXPECT_EQ(focusedRow(), 2);
+        ::PostMessageA(list, WM_KEYDOWN, VK_F2, 1);
+    });
+    dialog.Then([&] {
+        ASSERT_NE(OpenBox(), nullptr);
+        EXPECT_EQ(std::make_pair(OpenBox()->GetRow(), OpenBox()->GetColumn()), std::make_pair(2, 0));
+        EXPECT_EQ(OpenBox()->GetText(), "2026/11/30");
+        Type(OpenBox()->GetSafeHwnd(), "2026/11/29");
+    });
+    dialog.Then([&] {
+        ::SetFocus(list);
+        EXPECT_EQ(text(2, 0), "2026/11/29") << "a changed date stays on its row";
+        // Typing in the list finds the row whose date starts with the typed text.
+        ::PostMessageA(list, WM_CHAR, '9', 1);
+    });
+    dialog.Then([&] {
+        EXPECT_EQ(focusedRow(), 6);
+        ::SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDC_DELETE_SCHEDULE, BN_CLICKED), 0);
+        EXPECT_EQ(::SendMessageA(list, LVM_GETITEMCOUNT, 0, 0), 6);
+        ::SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    });
+    dialog.ThenEnd(kStillOpen);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+
+    const std::string file = folder.Read("Wispane Calendar.ini");
+    EXPECT_EQ(file.substr(file.find("[Schedule]")),
+              "[Schedule]\r\nSchedule=2026/2/3,Second\r\nSchedule=2026/2/3,Piano\r\n"
+              "Schedule=2026/12/1,Dentist, then lunch\r\nSchedule=2026/11/29,Exam\r\n"
+              "Schedule=2026/1/9,Other key\r\nSchedule=,no comma\r\n");
 }
 
 }  // namespace

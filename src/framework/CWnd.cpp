@@ -420,11 +420,19 @@ void CWnd::SetFont(HFONT font, bool redraw) { Send(WM_SETFONT, reinterpret_cast<
 
 HFONT CWnd::GetFont() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
 
-std::string CWnd::GetText() const {
-    std::string text(static_cast<size_t>(::GetWindowTextLengthA(hwnd_)) + 1, '\0');
-    text.resize(static_cast<size_t>(::GetWindowTextA(hwnd_, text.data(), static_cast<int>(text.size()))));
+namespace {
+
+std::string TextOf(HWND window) {
+    std::string text(static_cast<size_t>(::GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(static_cast<size_t>(::GetWindowTextA(window, text.data(), static_cast<int>(text.size()))));
     return text;
 }
+
+}  // namespace
+
+std::string CWnd::GetText() const { return TextOf(hwnd_); }
+
+std::string CWnd::GetDlgItemText(int id) const { return TextOf(GetDlgItem(id)); }
 
 bool CWnd::SetText(const char* text) { return ::SetWindowTextA(hwnd_, text); }
 

@@ -89,9 +89,16 @@ public:
     void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, bool deep = true) const;
 
     void SetFont(HFONT font, bool redraw = true);
+    // On this window and on all its descendants.
+    void SetFontWithDescendants(HFONT font, bool redraw = true) {
+        SetFont(font, redraw);
+        SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
+    }
     HFONT GetFont() const;
     std::string GetText() const;
     bool SetText(const char* text);
+    std::string GetDlgItemText(int id) const;
+    bool SetDlgItemText(int id, const char* text) { return ::SetDlgItemTextA(hwnd_, id, text); }
 
     bool Invalidate(bool erase = true);
     bool InvalidateRect(const RECT& rect, bool erase = true);

@@ -1,11 +1,10 @@
 #include "PersistentDialog.h"
 
-#include <commdlg.h>
-
 #include <cstring>
 #include <utility>
 
 #include "CWinApp.h"
+#include "DelayLoaded.h"
 #include "DeviceContexts.h"
 #include "SafeSave.h"
 #include "Win32Platform.h"
@@ -75,20 +74,6 @@ WindowPlacementValue FromWindowPlacement(const WINDOWPLACEMENT& placement) {
     value.normalRight = placement.rcNormalPosition.right;
     value.normalBottom = placement.rcNormalPosition.bottom;
     return value;
-}
-
-// The common dialogs' library is loaded when the font dialog is first asked for:
-// linked to the program, it and what it imports (the shell among them) would
-// lengthen every start.
-BOOL ShowFontDialog(CHOOSEFONTA& dialog) {
-    using ChooseFontFunction = BOOL(WINAPI*)(CHOOSEFONTA*);
-    static const auto chooseFont = [] {
-        HMODULE library = ::LoadLibraryA("comdlg32.dll");
-        return library ? reinterpret_cast<ChooseFontFunction>(
-                             reinterpret_cast<void*>(::GetProcAddress(library, "ChooseFontA")))
-                       : nullptr;
-    }();
-    return chooseFont && chooseFont(&dialog);
 }
 
 }  // namespace

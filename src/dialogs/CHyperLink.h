@@ -1,0 +1,68 @@
+#pragma once
+#include <string>
+
+#include "CStatic.h"
+#include "CToolTipCtrl.h"
+#include "GdiObjects.h"
+#include "UserHandles.h"
+
+// A static text control of a dialog turned into a link: its text underlined in the
+// link colour on the dialog's background, a pointing hand over it and a tooltip with
+// its address. A click, or Space while it has the focus, opens the address with the
+// system's handler for it; an opened link turns the visited colour, a failure is
+// told in a message box. Attach it to the dialog's control with SubclassDlgItem.
+class CHyperLink : public CStatic {
+public:
+    static constexpr DWORD HLS_UNDERLINE = 0x01;
+    static constexpr DWORD HLS_HOVERCOLOR = 0x02;       // the hover colour while the pointer is over it
+    static constexpr DWORD HLS_AUTOSIZE = 0x04;         // the control fits its text
+    static constexpr DWORD HLS_FOLLOWONDOWN = 0x08;     // opens on the press instead of the release
+    static constexpr DWORD HLS_FOCUSONCLICK = 0x10;     // a press takes the keyboard focus
+    static constexpr DWORD HLS_NODEFAULTCURSOR = 0x20;  // no pointing hand
+    static constexpr DWORD kDefaultOptions = HLS_UNDERLINE | HLS_AUTOSIZE | HLS_FOCUSONCLICK;
+
+    static constexpr COLORREF kLinkColor = RGB(0, 0, 255);
+    static constexpr COLORREF kVisitedColor = RGB(128, 0, 128);
+    static constexpr COLORREF kHoverColor = RGB(255, 0, 0);
+
+    explicit CHyperLink(DWORD options = kDefaultOptions);
+    // Also gives up the pointing hand that all links share.
+    ~CHyperLink() override;
+
+    // Once attached, both re-fit the control to its text; only the address changes the tooltip.
+    void SetAddress(const std::string& address);
+    void SetLinkText(const std::string& text);
+
+    bool PreTranslateMessage(MSG& message) override;
+
+    // What the user is told when opening failed with a shell result code.
+    static std::string ErrorText(INT_PTR code);
+    // A command line registered for web pages, cut at its "%1" placeholder, with the address.
+    static std::string CommandWithAddress(const std::string& commandLine, const std::string& address);
+
+protected:
+    // Hands the address to the system: the shell, else the program registered for
+    // ".htm". Above 32 is success; otherwise a shell error code.
+    virtual INT_PTR OpenAddress(const std::string& address);
+
+    void PreSubclassWindow() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void FollowLink();
+    void FitToText();
+    void OnMouseMove(POINT point);
+    bool Contains(POINT point) const;
+    static void LoadSharedCursor();
+
+    DWORD options_;
+    bool armed_ = false;
+    bool over_ = false;
+    bool visited_ = false;
+    std::string address_;
+    Font linkFont_;
+    CToolTipCtrl toolTip_;
+
+    inline static Cursor sharedCursor_;
+};

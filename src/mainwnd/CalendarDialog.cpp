@@ -1,16 +1,22 @@
 #include "CalendarDialog.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdlib>
 
+#include "AboutDialog.h"
 #include "AnsiPath.h"
 #include "COleDateTime.h"
 #include "Clock.h"
 #include "CWinApp.h"
 #include "DateKeys.h"
+#include "DelayLoaded.h"
 #include "DeviceContexts.h"
 #include "InactiveTitleColor.h"
+#include "MonthNavigation.h"
 #include "ReachablePlacement.h"
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
@@ -37,10 +43,12 @@ constexpr UINT kSavePeriod = 300000;
 constexpr UINT kSavePeriodAfterMove = 1000;
 constexpr UINT kFirstRunHintDelay = 200;
 
-int TodaySerial() {
+COleDateTime Today() {
     const LocalTime now = Win32Platform().clock.Now();
-    return COleDateTime(now.year, now.month, now.day).Serial();
+    return {now.year, now.month, now.day};
 }
+
+int TodaySerial() { return Today().Serial(); }
 
 // The work area of a monitor; none when the system does not say.
 std::optional<RECT> WorkAreaOf(HMONITOR monitor) {
@@ -124,6 +132,7 @@ bool CalendarDialog::OnInitDialog() {
     if (!FileExists(SettingsFilePath())) SetTimer(kFirstRunHintTimer, kFirstRunHintDelay);
     StartDayChangeTimer();
     SetTimer(kSaveTimer, kSavePeriod);
+    accelerators = ResourceLanguage::LoadAcceleratorResource(IDR_CALENDAR_ACCEL);
     EnableToolTips();
     return true;
 }
@@ -323,6 +332,119 @@ void CalendarDialog::EditSchedule() {
     if (editor.DoModal() == IDOK) RefreshSchedules();
 }
 
+void CalendarDialog::ShowOptionsMenu(POINT point) {
+    if (point.x == -1 && point.y == -1) {
+        point = {5, 5};
+        ClientToScreen(point);
+    }
+    const Menu menu = ResourceLanguage::LoadMenuResource(IDR_OPTIONS_MENU);
+    HMENU popup = menu.SubMenu(0);
+    if (!popup) return;
+    const auto check = [popup](UINT id, bool on) {
+        ::CheckMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
+    };
+    const auto enable = [popup](UINT id, bool on) {
+        ::EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
+    };
+    const DWORD calendarStyle = calendar.GetStyle();
+    enable(ID_BACKGROUND_COLOR, !seeThroughLook);
+    check(ID_SEE_THROUGH, seeThroughLook);
+    enable(ID_SEE_THROUGH_TITLEBAR, seeThroughLook);
+    check(ID_SEE_THROUGH_TITLEBAR, seeThroughTitleBar);
+    check(ID_ALWAYS_ON_TOP, IsTopmost());
+    check(ID_CLOSE_BY_ESC, closeByEsc);
+    const UINT todayMode = (calendarStyle & MCS_NOTODAY)  ? ID_TODAY_HIDE
+                           : calendar.showTimeLine        ? ID_TODAY_TIME_ALSO
+                                                          : ID_TODAY_DATE_ONLY;
+    ::CheckMenuRadioItem(popup, ID_TODAY_HIDE, ID_TODAY_TIME_ALSO, todayMode, MF_BYCOMMAND);
+    check(ID_NO_TODAY_MARK, (calendarStyle & MCS_NOTODAYCIRCLE) != 0);
+    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, GetSafeHwnd(), nullptr);
+}
+
+std::optional<COLORREF> CalendarDialog::AskColor(COLORREF initial) {
+    std::array<COLORREF, CustomColors::kSlotCount> slots{};
+    std::copy(customColors.slots.begin(), customColors.slots.end(), slots.begin());
+    CHOOSECOLORA dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetSafeHwnd();
+    dialog.rgbResult = initial;
+    dialog.lpCustColors = slots.data();
+    dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
+    if (!ShowColorDialog(dialog)) return std::nullopt;
+    std::copy(slots.begin(), slots.end(), customColors.slots.begin());
+    return dialog.rgbResult;
+}
+
+void CalendarDialog::ChooseBackgroundColor() {
+    const std::optional<COLORREF> color = AskColor(backgroundColor);
+    if (!color) return;
+    // In the see-through look the colour shows once the look is switched off.
+    SetBackgroundColor(*color);
+    dirty = true;
+    StoreState(false);
+}
+
+void CalendarDialog::ChooseScheduleColor() {
+    const std::optional<COLORREF> color = AskColor(calendar.scheduleColor);
+    if (!color) return;
+    calendar.scheduleColor = *color;
+    // Shown at once: a repaint only where the dialog lay would leave days of both colours.
+    calendar.Invalidate();
+    RequestRegionRebuild();
+    dirty = true;
+    StoreState(false);
+}
+
+void CalendarDialog::ChooseCalendarFont() {
+    if (!ChooseDialogFont()) return;
+    FitToCalendar();
+    RequestRegionRebuild();
+    StoreState(false);
+}
+
+void CalendarDialog::ToggleAlwaysOnTop() {
+    ToggleTopmost();
+    StoreState(false);
+}
+
+void CalendarDialog::ToggleCloseByEsc() {
+    closeByEsc = !closeByEsc;
+    dirty = true;
+    StoreState(false);
+}
+
+void CalendarDialog::OpenHelp() {
+    // Beside the program, not in whatever folder the program was started from.
+    const std::string name = "ReadMe" + ResourceLanguage::LoadStringOrEmpty(IDS_LANGUAGE_CODE) + ".txt";
+    ShellOpen(ProgramFolderFile(name).c_str(), SW_SHOWNORMAL);
+}
+
+void CalendarDialog::OpenWebPage() {
+    ShellOpen(ResourceLanguage::LoadStringOrEmpty(IDS_WEB_PAGE).c_str(), SW_SHOWNORMAL);
+}
+
+void CalendarDialog::ShowAbout() {
+    // Owned by the calendar, like the editor: above it, and the calendar waits.
+    AboutDialog about(this, GetDialogFont());
+    about.DoModal();
+}
+
+void CalendarDialog::NavigateMonth(UINT command) {
+    const COleDateTime today = Today();
+    COleDateTime target = today;
+    const std::optional<SYSTEMTIME> selected = calendar.GetCurSel();
+    if (command != ID_GOTO_TODAY && selected) {
+        const int years = command == ID_PREV_YEAR ? -1 : command == ID_NEXT_YEAR ? 1 : 0;
+        const int months = command == ID_PREV_MONTH ? -1 : command == ID_NEXT_MONTH ? 1 : 0;
+        target = NavigatedDate({selected->wYear, selected->wMonth, selected->wDay}, years, months, today);
+    }
+    SYSTEMTIME date{};
+    date.wYear = static_cast<WORD>(target.GetYear());
+    date.wMonth = static_cast<WORD>(target.GetMonth());
+    date.wDay = static_cast<WORD>(target.GetDay());
+    calendar.SetCurSel(date);
+}
+
 void CalendarDialog::ShowFirstRunHint() {
     const std::string hint = ResourceLanguage::LoadStringOrEmpty(IDS_FIRST_RUN_HINT);
     ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
@@ -455,6 +577,9 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DISPLAYCHANGE:
         KeepWithinReach();
         break;
+    case WM_CONTEXTMENU:
+        ShowOptionsMenu({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        return 0;
     case WM_SETTINGCHANGE:
         if (wParam == SPI_SETWORKAREA) KeepWithinReach();
         break;
@@ -485,6 +610,40 @@ bool CalendarDialog::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     case ID_EDIT_SCHEDULE:
         EditSchedule();
+        return true;
+    case ID_BACKGROUND_COLOR:
+        ChooseBackgroundColor();
+        return true;
+    case ID_SCHEDULE_COLOR:
+        ChooseScheduleColor();
+        return true;
+    case ID_CHOOSE_FONT:
+        ChooseCalendarFont();
+        return true;
+    case ID_ALWAYS_ON_TOP:
+        ToggleAlwaysOnTop();
+        return true;
+    case ID_CLOSE_BY_ESC:
+        ToggleCloseByEsc();
+        return true;
+    case ID_HELP:
+        OpenHelp();
+        return true;
+    case ID_WEB_PAGE:
+        OpenWebPage();
+        return true;
+    case ID_APP_ABOUT:
+        ShowAbout();
+        return true;
+    case ID_APP_EXIT:
+        EndDialog(0);
+        return true;
+    case ID_PREV_MONTH:
+    case ID_NEXT_MONTH:
+    case ID_PREV_YEAR:
+    case ID_NEXT_YEAR:
+    case ID_GOTO_TODAY:
+        NavigateMonth(id);
         return true;
     default:
         return PersistentDialog::OnCommand(id, code, control);
@@ -542,6 +701,8 @@ bool CalendarDialog::OnSetCursor() {
 }
 
 bool CalendarDialog::PreTranslateMessage(MSG& message) {
+    const bool keyMessage = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
+    if (keyMessage && accelerators.Translate(GetSafeHwnd(), message)) return true;
     if (message.message == WM_KEYDOWN) {
         // Enter never ends the dialog; Esc only when the user chose so.
         if (message.wParam == VK_RETURN) return true;

@@ -1,11 +1,13 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "ConfigSettings.h"
 #include "CustomColors.h"
 #include "PersistentDialog.h"
 #include "SeeThroughCalendarCtrl.h"
+#include "UserHandles.h"
 
 // The program's window: a borderless dialog whose whole client area is one month
 // calendar. It sizes itself to the calendar and keeps its placement, font and
@@ -71,6 +73,24 @@ private:
     void ShowTodayMode(bool hide);
     void ToggleTodayMark();
 
+    // The options menu at a point on the screen; (-1, -1), from the keyboard, puts
+    // it just inside the window's corner.
+    void ShowOptionsMenu(POINT point);
+    // The colour dialog, fully open, on a copy of the custom colours, which come
+    // back only with OK; no colour when cancelled.
+    std::optional<COLORREF> AskColor(COLORREF initial);
+    void ChooseBackgroundColor();
+    void ChooseScheduleColor();
+    void ChooseCalendarFont();
+    void ToggleAlwaysOnTop();
+    void ToggleCloseByEsc();
+    // The read-me in the chosen language, from the program's folder.
+    void OpenHelp();
+    void OpenWebPage();
+    void ShowAbout();
+    // Another month (the month keys) or today's.
+    void NavigateMonth(UINT command);
+
     void OnTimer(UINT_PTR id);
     void StartDayChangeTimer();
     void StartMinuteTimer();
@@ -94,6 +114,7 @@ private:
     const char* ToolTipText();
 
     SeeThroughCalendarCtrl calendar;
+    AcceleratorTable accelerators;
     HCURSOR titleCursor;  // shared resource cursor: not destroyed
     std::string titleTip;
     std::string dayTip;

@@ -6,6 +6,7 @@
 #include <array>
 #include <climits>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -465,6 +466,158 @@ TEST_F(CalendarDialogTest, TooltipsNameTheProductOverTheTitleAndTheScheduleOverI
         PutCursor(dialog, *weekdayHeader);
         EXPECT_EQ(ToolTipText(dialog), "");
     });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// The options menu's states, read while it is open, which then is closed.
+const std::array<UINT, 9> kMenuOptions{ID_BACKGROUND_COLOR, ID_SEE_THROUGH,     ID_SEE_THROUGH_TITLEBAR,
+                                       ID_ALWAYS_ON_TOP,    ID_CLOSE_BY_ESC,    ID_TODAY_HIDE,
+                                       ID_TODAY_DATE_ONLY,  ID_TODAY_TIME_ALSO, ID_NO_TODAY_MARK};
+std::map<UINT, UINT> menuStates;
+RECT menuRect{};
+
+void CALLBACK ReadAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    HWND menuWindow = ::FindWindowA("#32768", nullptr);
+    const auto menu = reinterpret_cast<HMENU>(::SendMessageA(menuWindow, MN_GETHMENU, 0, 0));
+    for (UINT id : kMenuOptions) menuStates[id] = ::GetMenuState(menu, id, MF_BYCOMMAND) & (MF_CHECKED | MF_GRAYED);
+    ::GetWindowRect(menuWindow, &menuRect);
+    ::EndMenu();
+}
+
+// The states the menu showed, with the keyboard's context-menu key.
+std::map<UINT, UINT> OptionsMenuStates(CalendarDialog& dialog) {
+    menuStates.clear();
+    ::SetTimer(nullptr, 0, 200, &ReadAndCloseMenu);
+    dialog.Send(WM_CONTEXTMENU, reinterpret_cast<WPARAM>(dialog.GetSafeHwnd()), MAKELPARAM(-1, -1));
+    return menuStates;
+}
+
+TEST_F(CalendarDialogTest, TheOptionsMenuTicksAndGreysAsTheOptionsStand) {
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        constexpr UINT on = MF_CHECKED, off = 0, grey = MF_GRAYED;
+        std::map<UINT, UINT> expected{{ID_BACKGROUND_COLOR, off}, {ID_SEE_THROUGH, off},
+                                      {ID_SEE_THROUGH_TITLEBAR, grey}, {ID_ALWAYS_ON_TOP, on},
+                                      {ID_CLOSE_BY_ESC, off}, {ID_TODAY_HIDE, off},
+                                      {ID_TODAY_DATE_ONLY, off}, {ID_TODAY_TIME_ALSO, on},
+                                      {ID_NO_TODAY_MARK, on}};
+        EXPECT_EQ(OptionsMenuStates(dialog), expected) << "the defaults";
+        POINT corner{5, 5};
+        ::ClientToScreen(dialog.GetSafeHwnd(), &corner);
+        EXPECT_EQ(menuRect.left, corner.x);
+        EXPECT_EQ(menuRect.top, corner.y);
+
+        for (UINT command : {ID_SEE_THROUGH, ID_SEE_THROUGH_TITLEBAR, ID_ALWAYS_ON_TOP, ID_CLOSE_BY_ESC,
+                             ID_TODAY_DATE_ONLY, ID_NO_TODAY_MARK}) {
+            dialog.Send(WM_COMMAND, command);
+        }
+        expected = {{ID_BACKGROUND_COLOR, grey}, {ID_SEE_THROUGH, on}, {ID_SEE_THROUGH_TITLEBAR, on},
+                    {ID_ALWAYS_ON_TOP, off}, {ID_CLOSE_BY_ESC, on}, {ID_TODAY_HIDE, off},
+                    {ID_TODAY_DATE_ONLY, on}, {ID_TODAY_TIME_ALSO, off}, {ID_NO_TODAY_MARK, off}};
+        EXPECT_EQ(OptionsMenuStates(dialog), expected) << "every option turned";
+
+        dialog.Send(WM_COMMAND, ID_SEE_THROUGH);
+        dialog.Send(WM_COMMAND, ID_TODAY_HIDE);
+        expected[ID_BACKGROUND_COLOR] = off;
+        expected[ID_SEE_THROUGH] = off;
+        expected[ID_SEE_THROUGH_TITLEBAR] = grey | on;
+        expected[ID_TODAY_DATE_ONLY] = off;
+        expected[ID_TODAY_HIDE] = on;
+        EXPECT_EQ(OptionsMenuStates(dialog), expected) << "plain again, the title bar flag kept, today hidden";
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// The colour dialog opened by a command: its custom slot 0 is set to the dialog's
+// current colour, which `red` changes first when given; then `button` ends it.
+HWND colourOwner = nullptr;
+int colourButton = IDCANCEL;
+std::optional<int> colourRed;
+
+void CALLBACK EditAndEndColourDialog(HWND, UINT, UINT_PTR timer, DWORD) {
+    HWND dialog = ::GetForegroundWindow();
+    if (!dialog || ::GetWindow(dialog, GW_OWNER) != colourOwner) return;  // not yet open
+    ::KillTimer(nullptr, timer);
+    constexpr int kRedEdit = 706, kAddToCustomColors = 712;
+    if (colourRed) ::SetDlgItemInt(dialog, kRedEdit, static_cast<UINT>(*colourRed), FALSE);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kAddToCustomColors, BN_CLICKED), 0);
+    ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(colourButton, BN_CLICKED), 0);
+}
+
+std::string StoredValue(const std::string& file, const char* key) {
+    char value[256] = {};
+    ::GetPrivateProfileStringA("Wispane Calendar", key, "", value, sizeof value, file.c_str());
+    return value;
+}
+
+TEST_F(CalendarDialogTest, ColoursChangeWithOkAndCancelKeepsTheCustomColours) {
+    const std::string slots = "1,2,3,4,5,6,7,8,9,a,b,c,d,e,f,10";
+    Store("[Wispane Calendar]\r\nCustomColors=" + slots + "\r\n");
+    TestCalendarDialog dialog(nullptr);
+    dialog.Then([&] {
+        colourOwner = dialog.GetSafeHwnd();
+        colourButton = IDCANCEL;
+        colourRed.reset();
+        ::SetTimer(nullptr, 0, 100, &EditAndEndColourDialog);
+        dialog.Send(WM_COMMAND, ID_SCHEDULE_COLOR);
+        ::SetTimer(nullptr, 0, 100, &EditAndEndColourDialog);
+        dialog.Send(WM_COMMAND, ID_BACKGROUND_COLOR);
+        dialog.Send(WM_COMMAND, ID_ALWAYS_ON_TOP);  // a change, so that the settings are saved
+    });
+    dialog.Then([&] {
+        EXPECT_EQ(StoredValue(app_.GetProfileName(), "CustomColors"), slots) << "cancelled twice, a slot edited each time";
+        EXPECT_EQ(::SendMessageA(Calendar(dialog), MCM_GETCOLOR, MCSC_MONTHBK, 0), RGB(255, 255, 255));
+        colourButton = IDOK;
+        colourRed = 200;
+        ::SetTimer(nullptr, 0, 100, &EditAndEndColourDialog);
+        dialog.Send(WM_COMMAND, ID_BACKGROUND_COLOR);
+        EXPECT_EQ(::SendMessageA(Calendar(dialog), MCM_GETCOLOR, MCSC_MONTHBK, 0), RGB(200, 255, 255));
+        EXPECT_EQ(StoredValue(app_.GetProfileName(), "CustomColors"), "ffffc8,2,3,4,5,6,7,8,9,a,b,c,d,e,f,10");
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// The month keys, through the window's own key handling, at the ends of years and
+// onto today's month.
+TEST_F(CalendarDialogTest, MonthKeysCrossYearsAndLandOnToday) {
+    SYSTEMTIME now{};
+    ::GetLocalTime(&now);
+    TestCalendarDialog dialog(nullptr);
+    const auto select = [&dialog](WORD year, WORD month, WORD day) {
+        SYSTEMTIME date{};
+        date.wYear = year;
+        date.wMonth = month;
+        date.wDay = day;
+        ::SendMessageA(Calendar(dialog), MCM_SETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
+    };
+    const auto selected = [&dialog] {
+        SYSTEMTIME date{};
+        ::SendMessageA(Calendar(dialog), MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&date));
+        return std::array<int, 3>{date.wYear, date.wMonth, date.wDay};
+    };
+    const auto press = [&dialog](WPARAM key) {
+        dialog.Then([&dialog, key] { ::PostMessageA(Calendar(dialog), WM_KEYDOWN, key, 1); });
+    };
+    const std::array<int, 3> today{now.wYear, now.wMonth, now.wDay};
+    dialog.Then([&] { select(2003, 12, 17); });
+    press(VK_RIGHT);
+    dialog.Then([&] { EXPECT_EQ(selected(), (std::array<int, 3>{2004, 1, 1})); });
+    press(VK_NEXT);
+    dialog.Then([&] { EXPECT_EQ(selected(), (std::array<int, 3>{2003, 12, 1})) << "Page Down: the month before"; });
+    press(VK_UP);
+    dialog.Then([&] { EXPECT_EQ(selected(), (std::array<int, 3>{2004, 12, 1})); });
+    press(VK_END);
+    dialog.Then([&] {
+        EXPECT_EQ(selected(), today);
+        select(static_cast<WORD>(now.wMonth == 1 ? now.wYear - 1 : now.wYear),
+               static_cast<WORD>(now.wMonth == 1 ? 12 : now.wMonth - 1), 1);
+    });
+    press(VK_RIGHT);
+    dialog.Then([&] { EXPECT_EQ(selected(), today) << "today's month selects today"; });
     dialog.ThenEnd(kStillOpen);
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
 }

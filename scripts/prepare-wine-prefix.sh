@@ -54,6 +54,8 @@ for name, data in fonts:
     if len(font) == 92:  # a LOGFONTW: the character set is its 24th byte
         font[23] = 1
         lines.append(f'"{name}"=hex:' + ",".join(f"{byte:02x}" for byte in font))
+# A text file opens in Notepad, as on Windows: the calendar's Help opens its read-me.
+lines += ["", r"[HKEY_LOCAL_MACHINE\Software\Classes\.txt]", '@="txtfile"']
 with open(sys.argv[1], "w", encoding="utf-16") as out:
     out.write("\r\n".join(lines) + "\r\n")
 PY

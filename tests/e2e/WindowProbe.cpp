@@ -265,6 +265,26 @@ int PostCommand(const char* id) {
     return ::PostMessageA(windows.front().window, WM_COMMAND, static_cast<WPARAM>(std::atoi(id)), 0) ? 0 : 1;
 }
 
+// The calendar's selected date as YYYY-MM-DD: the control writes it into memory of
+// its own process, lent for the question.
+int PrintSelection() {
+    const std::vector<CalendarWindow> windows = CalendarWindows();
+    if (windows.empty()) return 1;
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(windows.front().calendar, &processId);
+    HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return 1;
+    void* lent = ::VirtualAllocEx(process, nullptr, sizeof(SYSTEMTIME), MEM_COMMIT, PAGE_READWRITE);
+    SYSTEMTIME date{};
+    const bool read = lent && ::SendMessageA(windows.front().calendar, MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(lent)) &&
+                      ::ReadProcessMemory(process, lent, &date, sizeof date, nullptr);
+    if (lent) ::VirtualFreeEx(process, lent, 0, MEM_RELEASE);
+    ::CloseHandle(process);
+    if (!read) return 1;
+    std::printf("%04u-%02u-%02u\n", date.wYear, date.wMonth, date.wDay);
+    return 0;
+}
+
 BOOL CALLBACK CollectMessageBox(HWND window, LPARAM parameter) {
     wchar_t className[16] = {};
     // The calendar and the schedule editor are dialogs too; a message box has neither
@@ -403,8 +423,9 @@ int main(int argc, char** argv) {
     if (command == "dismiss") return DismissMessageBoxes();
     if (command == "menu") return PrintMenu();
     if (command == "tooltips") return PrintToolTips();
+    if (command == "selection") return PrintSelection();
     std::fprintf(stderr,
                  "usage: wispane-window-probe windows | snapshot FILE | cells YYYY-MM-DD | command ID | messages | "
-                 "dismiss | menu | tooltips\n");
+                 "dismiss | menu | tooltips | selection\n");
     return 2;
 }

@@ -57,13 +57,14 @@ class Program:
     def path(self, name):
         return os.path.join(self.folder, name)
 
-    def start(self, winedebug=None):
+    def start(self, winedebug=None, cwd=None):
+        """Starts the program from its folder, or from `cwd` as a shortcut may."""
         extra = {"WINEDEBUG": winedebug} if winedebug else {}
-        command = ["wine", PROGRAM]
+        command = ["wine", self.path(PROGRAM) if cwd else PROGRAM]
         if self.date:
             command = ["faketime", self.date] + command
         log = open(self.path(f"wine-{len(self.processes)}.log"), "wb")
-        process = subprocess.Popen(command, cwd=self.folder, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+        process = subprocess.Popen(command, cwd=cwd or self.folder, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                    env=wine_env(self.locale, extra), start_new_session=True)
         self.processes.append(process)
         return process

@@ -18,10 +18,7 @@ OUT="$ROOT/docs/screenshots"
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all
 
 if [[ -z "${WISPANE_SCREENSHOTS_BUILT:-}" ]]; then
-  bash "$ROOT/scripts/install-deps.sh"
-  cmake --preset windows
-  cmake --build --preset windows --target WispaneCalendar wispane-window-probe
-  bash "$ROOT/scripts/prepare-wine-prefix.sh" "$WINEPREFIX"
+  bash "$ROOT/scripts/build-for-wine.sh" WispaneCalendar wispane-window-probe
   export WISPANE_SCREENSHOTS_BUILT=1
   # -noreset: the desktop colour set below would go when its setter disconnects.
   exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash "${BASH_SOURCE[0]}"

@@ -22,9 +22,8 @@ BUILD="$ROOT/build/windows"
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all
 
 if [[ -z "${WISPANE_STARTUP_BUILT:-}" ]]; then
-  cmake --preset windows >/dev/null
-  cmake --build --preset windows --target WispaneCalendar minimal-month-calendar startup-probe >/dev/null
-  bash "$ROOT/scripts/prepare-wine-prefix.sh" "$WINEPREFIX" >/dev/null
+  WISPANE_SKIP_INSTALL=1 bash "$ROOT/scripts/build-for-wine.sh" WispaneCalendar minimal-month-calendar startup-probe \
+    >/dev/null
   export WISPANE_STARTUP_BUILT=1
   # Without a display: the same script again on a virtual display of its own.
   if [[ -z "${DISPLAY:-}" ]]; then

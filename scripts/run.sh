@@ -17,10 +17,7 @@ BUILD="$ROOT/build/windows"
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG="${WINEDEBUG:--all}"
 
 if [[ -z "${WISPANE_RUN_BUILT:-}" ]]; then
-  bash "$ROOT/scripts/install-deps.sh"
-  cmake --preset windows
-  cmake --build --preset windows --target WispaneCalendar wispane-window-probe
-  bash "$ROOT/scripts/prepare-wine-prefix.sh" "$WINEPREFIX"
+  bash "$ROOT/scripts/build-for-wine.sh" WispaneCalendar wispane-window-probe
   export WISPANE_RUN_BUILT=1
   if [[ -z "${DISPLAY:-}" ]]; then
     echo "No display: starting a virtual one."

@@ -10,7 +10,7 @@ set -uo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
 
-FUZZ_SECONDS="${WISPANE_FUZZ_SECONDS:-20}"
+FUZZ_SECONDS="${WISPANE_FUZZ_SECONDS:-15}"
 WINE_PREFIX="$ROOT/build/windows/wineprefix"
 
 passed=0

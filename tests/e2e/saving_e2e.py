@@ -40,7 +40,7 @@ def main_keys(lines):
 
 
 class KillDuringSave(unittest.TestCase):
-    TRIES = 50
+    TRIES = 40
     SCHEDULES = 20000
 
     def test_a_kill_at_any_moment_of_a_save_leaves_a_whole_file(self):
@@ -87,7 +87,7 @@ class KillDuringSave(unittest.TestCase):
 class SystemClose(unittest.TestCase):
     def test_a_task_managers_close_writes_every_key_every_time(self):
         program = Program(self)
-        for attempt in range(10):
+        for attempt in range(5):
             with open(program.path(SETTINGS), "wb") as file:
                 file.write(b"[Schedule]\r\nSchedule=2026/1/2,Kept\r\n")
             process = program.start()

@@ -1,5 +1,7 @@
 #include "CalendarGrid.h"
 
+#include <algorithm>
+
 #include "DateKeys.h"
 #include "ScheduleStore.h"
 
@@ -53,11 +55,11 @@ std::vector<int> CalendarGrid::MarkedCells(const std::uint32_t* dayStates, int w
 std::vector<int> CalendarGrid::ScheduleCells(const ScheduleStore& schedules, const DateKeys& keys) const {
     std::vector<int> cells;
     if (!firstCellDate_.IsValid() || !lastCellDate_.IsValid()) return cells;
-    for (const auto& entry : schedules.entries()) {
-        const COleDateTime date = keys.Parse(entry.first);
-        if (date.IsValid() && firstCellDate_ <= date && date <= lastCellDate_) {
-            cells.push_back(date - firstCellDate_);
-        }
+    // Each key is read as a date once per load of the store, not at every layout.
+    const std::vector<std::int32_t>& dates = schedules.KeyDates(keys);
+    for (auto date = std::lower_bound(dates.begin(), dates.end(), firstCellDate_.Serial());
+         date != dates.end() && *date <= lastCellDate_.Serial(); ++date) {
+        cells.push_back(*date - firstCellDate_.Serial());
     }
     return cells;
 }

@@ -1,5 +1,15 @@
 #pragma once
 #include <cstddef>
+#include <cstdint>
+#include <optional>
+
+// What tells whether a file changed: its size and its last write time, in the
+// platform's own units.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::uint64_t writeTime = 0;
+    bool operator==(const FileStamp&) const = default;
+};
 
 // Access to INI files with the contract of the Win32 private-profile functions.
 // All text is in the system's ANSI code page and passed through as bytes.
@@ -27,4 +37,7 @@ public:
     // WritePrivateProfileSectionA: replaces the whole section by `lines`, a block of
     // NUL-ended lines closed by one more NUL.
     virtual bool WriteSection(const char* section, const char* lines, const char* path) = 0;
+
+    // The stamp of the file the calls above read; none when it cannot be read.
+    virtual std::optional<FileStamp> Stamp(const char* path) const = 0;
 };

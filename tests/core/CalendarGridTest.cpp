@@ -60,7 +60,7 @@ TEST(CalendarGrid, MarkedCellsOfAllThreeMonths) {
     EXPECT_EQ(grid.MarkedCells(states, 1), std::vector<int>{0});
 }
 
-TEST(CalendarGrid, ScheduleCellsInKeyOrderWithinTheGrid) {
+TEST(CalendarGrid, ScheduleCellsAreTheKeysReadAsDatesWithinTheGrid) {
     const DateKeys& keys = TestPlatform().dateKeys;
     const CalendarGrid grid = GridShowing(2026, 12);
     ScheduleStore store;
@@ -71,6 +71,8 @@ TEST(CalendarGrid, ScheduleCellsInKeyOrderWithinTheGrid) {
     std::vector<int> cells = grid.ScheduleCells(store, keys);
     std::sort(cells.begin(), cells.end());
     EXPECT_EQ(cells, (std::vector<int>{0, 41}));
+    store.Erase(keys.Format(COleDateTime(2026, 11, 29)));
+    EXPECT_EQ(grid.ScheduleCells(store, keys), std::vector<int>{41}) << "an erased key marks nothing";
 }
 
 TEST(CalendarLayout, FindsHeaderAndFirstWeek) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -95,6 +97,27 @@ TEST_F(ScheduleSectionTest, LargeSectionIsReadWhole) {
     model.LoadSchedules();
     EXPECT_EQ(model.schedules().entries().size(), 5000u);
     EXPECT_NE(model.FindSchedule("key4999"), nullptr);
+}
+
+// The store keeps what it read while the file stays as it was: an edit made outside
+// the program, even one that keeps the size, is seen at the next load, and so is
+// the file again after the store was changed.
+TEST_F(ScheduleSectionTest, EditsOfTheFileAndOfTheStoreAreSeenAtTheNextLoad) {
+    const std::string key = Key(2026, 1, 9);
+    WriteSettings("[Schedule]\r\nSchedule=" + key + ",A\r\n");
+    model.LoadSchedules();
+    ASSERT_NE(model.FindSchedule(key), nullptr);
+
+    const auto written = std::filesystem::last_write_time(model.settingsFilePath);
+    WriteSettings("[Schedule]\r\nSchedule=" + key + ",B\r\n");
+    std::filesystem::last_write_time(model.settingsFilePath, written + std::chrono::seconds(2));
+    model.LoadSchedules();
+    ASSERT_NE(model.FindSchedule(key), nullptr);
+    EXPECT_EQ(*model.FindSchedule(key), "B");
+
+    model.EraseSchedules(key);
+    model.LoadSchedules();
+    EXPECT_NE(model.FindSchedule(key), nullptr) << "the file still holds it";
 }
 
 }  // namespace

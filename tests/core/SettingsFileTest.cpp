@@ -40,6 +40,7 @@ public:
         ADD_FAILURE() << "the main section is never replaced as a whole";
         return false;
     }
+    std::optional<FileStamp> Stamp(const char*) const override { return std::nullopt; }
 
     std::map<std::string, std::string> values;
     mutable std::vector<std::string> calls;

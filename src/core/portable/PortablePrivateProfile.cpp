@@ -1,6 +1,7 @@
 #include "PortablePrivateProfile.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <optional>
 #include <string>
@@ -144,4 +145,14 @@ bool PortablePrivateProfile::WriteString(const char* section, const char* key, c
 bool PortablePrivateProfile::WriteSection(const char* section, const char* lines, const char* path) {
     IniFile file(ReadFileBytes(path));
     return !file.ReplaceSection(section, lines) || SaveIniFile(file, path);
+}
+
+std::optional<FileStamp> PortablePrivateProfile::Stamp(const char* path) const {
+    std::error_code error;
+    const auto size = std::filesystem::file_size(path, error);
+    if (error) return std::nullopt;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error) return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(size),
+                     static_cast<std::uint64_t>(written.time_since_epoch().count())};
 }

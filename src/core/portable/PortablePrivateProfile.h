@@ -12,6 +12,7 @@ public:
     std::size_t GetSection(const char* section, char* buffer, std::size_t size, const char* path) const override;
     bool WriteString(const char* section, const char* key, const char* value, const char* path) override;
     bool WriteSection(const char* section, const char* lines, const char* path) override;
+    std::optional<FileStamp> Stamp(const char* path) const override;
 
 private:
     // A whole section is read again and again with a growing buffer; reading the

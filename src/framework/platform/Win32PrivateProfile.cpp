@@ -30,3 +30,11 @@ bool Win32PrivateProfile::WriteString(const char* section, const char* key, cons
 bool Win32PrivateProfile::WriteSection(const char* section, const char* lines, const char* path) {
     return WritePrivateProfileSectionA(section, lines, path) != FALSE;
 }
+
+std::optional<FileStamp> Win32PrivateProfile::Stamp(const char* path) const {
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return std::nullopt;
+    return FileStamp{static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
+                     static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+                         data.ftLastWriteTime.dwLowDateTime};
+}

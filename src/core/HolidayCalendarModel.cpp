@@ -77,7 +77,7 @@ void HolidayCalendarModel::ReadHolidayRules(int year, const std::string& path) {
     if (path.empty()) return;
     const std::string section = platform_.locale.CountryAbbreviation(lcid);
     if (section.empty()) return;
-    for (const std::string& line : ReadProfileSection(platform_.profile, path, section)) {
+    for (const std::string& line : ruleSections_.Lines(platform_.profile, path, section)) {
         if (std::optional<HolidayRecord> record = ParseHolidayRuleLine(line, year)) {
             holidayTables_[record->month - 1].push_back(std::make_unique<HolidayRecord>(std::move(*record)));
         }
@@ -174,6 +174,8 @@ void HolidayCalendarModel::MarkSubstitute(const HolidayRecord& holiday, int year
 }
 
 void HolidayCalendarModel::MarkSchedules(int year, int month, int word) {
+    // Without schedules nothing is marked: the month's date keys need not be made.
+    if (schedules_.entries().empty()) return;
     const DateKeys& keys = platform_.dateKeys;
     for (int day = 1; day <= COleDateTime::DaysInMonth(year, month); ++day) {
         const COleDateTime date(year, month, day);

@@ -9,6 +9,7 @@
 #include "COleDateTime.h"
 #include "DayStateRequest.h"
 #include "HolidayRecord.h"
+#include "ProfileSectionCache.h"
 #include "ScheduleStore.h"
 
 struct Platform;
@@ -90,6 +91,7 @@ private:
     DayLabels dayLabels_;
     ScheduleStore schedules_;
     std::array<HolidayTable, 12> holidayTables_;
+    ProfileSectionCache ruleSections_;  // the rule files' sections, read once per change of a file
     std::unique_ptr<std::uint32_t[]> dayStates_;
     DayStateRequest lastRequest_;
     DayStateRequest computing_;  // the range of the computation under way

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <filesystem>
 #include <vector>
 
 #include "CalendarModelFixture.h"
@@ -54,6 +56,19 @@ TEST_F(BuildHolidaysTest, RebuildReplacesTheTables) {
     EXPECT_EQ(Days(model.holidayTables()[6]), (std::vector<int>{3, 4}));
     model.BuildHolidays(2027);
     EXPECT_EQ(Days(model.holidayTables()[6]), std::vector<int>{4});
+}
+
+// The rule file is read once, but an edit made outside the program, even one that
+// keeps its size, is seen at the next build.
+TEST_F(BuildHolidaysTest, AnEditedRuleFileIsReadAgain) {
+    WriteHolidays("[USA]\r\nDate=,,7,3,Holiday\r\n");
+    model.lcid = 1033;
+    model.BuildHolidays(2026);
+    const auto written = std::filesystem::last_write_time(model.holidayFile);
+    WriteHolidays("[USA]\r\nDate=,,7,5,Holiday\r\n");
+    std::filesystem::last_write_time(model.holidayFile, written + std::chrono::seconds(2));
+    model.BuildHolidays(2026);
+    EXPECT_EQ(Days(model.holidayTables()[6]), std::vector<int>{5});
 }
 
 TEST_F(BuildHolidaysTest, InaugurationDayEveryFourYearsFrom1965) {

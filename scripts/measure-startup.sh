@@ -12,8 +12,10 @@
 # sees, however the program paints, and nothing the program can report about itself.
 # Memory is the program's working set and private bytes as Windows (Wine) counts
 # them, read by the probe right after the picture settled. Each run starts from a
-# fresh copy of the program's folder, as on a first start (no settings file), after
-# one unmeasured warm-up run of each program.
+# fresh copy of the program's folder with an empty settings file, after one
+# unmeasured warm-up run of each program: without a file the calendar greets a new
+# user with a hint 200 ms after it shows, whose box over the window would count as
+# part of the calendar's picture.
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -41,6 +43,7 @@ measure() {  # NAME PROGRAM FILES...: one run in a fresh folder; prints the prob
   local folder="$work/$name-$RANDOM"
   mkdir -p "$folder"
   cp "$program" "$@" "$folder/"
+  : >"$folder/Wispane Calendar.ini"
   local windows_path="Z:${folder//\//\\}\\$(basename "$program")"
   # Output to a file: a Wine service process started meanwhile would hold a pipe open.
   wine "$work/startup-probe.exe" "$windows_path" >"$folder/probe.txt" 2>&1 </dev/null

@@ -207,6 +207,7 @@ class OptionsMenu(unittest.TestCase):
         self.assertEqual(about["caption"], ABOUT_CAPTIONS[locale])
         self.assertIn("Wispane Calendar Version 2.1", about["texts"])
         self.assertIn(WEB_PAGE, about["texts"])
+        self.assertIn("Wispane", about["texts"], "the mail link shows the company name")
         xdotool("key", "Return")
         wait_for(lambda: not program.message_boxes(), "the end of the About box")
 

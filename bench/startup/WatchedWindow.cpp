@@ -44,12 +44,12 @@ HWND ProgramWindow(DWORD processId) {
     return search.found;
 }
 
-std::uint64_t PictureHash(HWND window) {
+ScreenPicture CaptureWindow(HWND window) {
+    ScreenPicture picture;
     RECT rect{};
-    if (!::GetWindowRect(window, &rect)) return 0;
+    if (!::GetWindowRect(window, &rect) || rect.right <= rect.left || rect.bottom <= rect.top) return picture;
     const int width = rect.right - rect.left;
     const int height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return 0;
 
     HDC screen = ::GetDC(nullptr);
     HDC memory = ::CreateCompatibleDC(screen);
@@ -61,20 +61,25 @@ std::uint64_t PictureHash(HWND window) {
     info.bmiHeader.biBitCount = 32;
     void* bits = nullptr;
     HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    std::uint64_t hash = 1469598103934665603ULL;
     if (bitmap && bits) {
         HGDIOBJ previous = ::SelectObject(memory, bitmap);
         ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
         ::GdiFlush();
-        const auto* bytes = static_cast<const unsigned char*>(bits);
-        for (std::size_t i = 0; i < static_cast<std::size_t>(width) * height * 4; ++i) {
-            hash = (hash ^ bytes[i]) * 1099511628211ULL;
-        }
-        hash ^= static_cast<std::uint64_t>(width) << 48 ^ static_cast<std::uint64_t>(height) << 32;
+        const auto* values = static_cast<const std::uint32_t*>(bits);
+        picture = {width, height, std::vector<std::uint32_t>(values, values + static_cast<std::size_t>(width) * height)};
         ::SelectObject(memory, previous);
         ::DeleteObject(bitmap);
     }
     ::DeleteDC(memory);
     ::ReleaseDC(nullptr, screen);
-    return hash;
+    return picture;
+}
+
+std::uint64_t PictureHash(HWND window) {
+    const ScreenPicture picture = CaptureWindow(window);
+    if (picture.pixels.empty()) return 0;
+    std::uint64_t hash = 1469598103934665603ULL;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(picture.pixels.data());
+    for (std::size_t i = 0; i < picture.pixels.size() * 4; ++i) hash = (hash ^ bytes[i]) * 1099511628211ULL;
+    return hash ^ static_cast<std::uint64_t>(picture.width) << 48 ^ static_cast<std::uint64_t>(picture.height) << 32;
 }

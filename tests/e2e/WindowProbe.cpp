@@ -9,6 +9,7 @@
 //   wispane-window-probe dismiss            presses OK in every message box shown
 //   wispane-window-probe menu               where the popup menu shown is
 //   wispane-window-probe tooltips           the texts of the tooltips shown
+//   wispane-window-probe selection          the first one's selected date
 //
 // A calendar window is a visible top-level window with a month calendar as control
 // 1001. Messages that carry pointers do not cross processes, so what the calendar
@@ -22,6 +23,8 @@
 #include <cstdio>
 #include <string>
 #include <vector>
+
+#include "WatchedWindow.h"
 
 namespace {
 
@@ -168,41 +171,18 @@ int PrintWindows() {
 int WriteSnapshot(const char* path) {
     const std::vector<CalendarWindow> windows = CalendarWindows();
     if (windows.empty()) return 1;
-    RECT rect{};
-    ::GetWindowRect(windows.front().window, &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-
-    HDC screen = ::GetDC(nullptr);
-    HDC memory = ::CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    void* bits = nullptr;
-    HBITMAP bitmap = ::CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!bitmap) return 1;
-    HGDIOBJ previous = ::SelectObject(memory, bitmap);
-    ::BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY);
-    ::GdiFlush();
-
+    const ScreenPicture picture = CaptureWindow(windows.front().window);
+    if (picture.pixels.empty()) return 1;
     FILE* file = std::fopen(path, "wb");
-    if (file) {
-        std::fprintf(file, "P6\n%d %d\n255\n", width, height);
-        const auto* pixels = static_cast<const unsigned char*>(bits);
-        for (int i = 0; i < width * height; ++i) {
-            const unsigned char rgb[3] = {pixels[4 * i + 2], pixels[4 * i + 1], pixels[4 * i]};
-            std::fwrite(rgb, 1, 3, file);
-        }
-        std::fclose(file);
+    if (!file) return 1;
+    std::fprintf(file, "P6\n%d %d\n255\n", picture.width, picture.height);
+    for (const std::uint32_t pixel : picture.pixels) {
+        const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16), static_cast<unsigned char>(pixel >> 8),
+                                      static_cast<unsigned char>(pixel)};
+        std::fwrite(rgb, 1, 3, file);
     }
-    ::SelectObject(memory, previous);
-    ::DeleteObject(bitmap);
-    ::DeleteDC(memory);
-    ::ReleaseDC(nullptr, screen);
-    return file ? 0 : 1;
+    std::fclose(file);
+    return 0;
 }
 
 // Each day's cell as the bounding box of the points the twin's hit test gives that

@@ -202,6 +202,21 @@ class Program:
         return keys
 
 
+def wait_for(probe, what, timeout=15):
+    """probe's first true answer within timeout seconds; a probe that fails meanwhile
+    (the program busy for a moment) is asked again."""
+    deadline = time.monotonic() + timeout
+    while time.monotonic() < deadline:
+        try:
+            found = probe()
+            if found:
+                return found
+        except AssertionError:
+            pass
+        time.sleep(0.2)
+    raise AssertionError(f"{what} did not show")
+
+
 def screen(box):
     """What the screen shows in box (left, top, right, bottom): the window with
     whatever its region lets through."""

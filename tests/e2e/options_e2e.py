@@ -13,7 +13,7 @@ import subprocess
 import time
 import unittest
 
-from e2e_support import SECTION, SETTINGS, Program, screen, size_of
+from e2e_support import SECTION, SETTINGS, Program, screen, size_of, wait_for
 from schedule_e2e import WINDOW_POS, xdotool
 
 RESOURCES = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "res")
@@ -28,16 +28,6 @@ BROWSERS_KEY = r"HKCU\Software\Wine\WineBrowser"
 def wine(*arguments):
     subprocess.run(["wine", *arguments], stdin=subprocess.DEVNULL, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, check=False)
-
-
-def wait_for(probe, what, timeout=15):
-    deadline = time.monotonic() + timeout
-    while time.monotonic() < deadline:
-        found = probe()
-        if found:
-            return found
-        time.sleep(0.2)
-    raise AssertionError(f"{what} did not come")
 
 
 def config(program):

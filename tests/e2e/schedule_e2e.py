@@ -8,7 +8,7 @@ import subprocess
 import time
 import unittest
 
-from e2e_support import SECTION, SETTINGS, Program, screen
+from e2e_support import SECTION, SETTINGS, Program, screen, wait_for
 
 PLACE = (100, 100)
 WINDOW_POS = f"0:1:-1:-1:-1:-1:{PLACE[0]}:{PLACE[1]}:{PLACE[0] + 196}:{PLACE[1] + 123}"
@@ -50,7 +50,7 @@ class Calendar:
         is drawn greyed (grey text, no black)."""
         x, y = self.screen_point(day)
         xdotool("mousemove", str(x), str(y), "click", "3")
-        rect = self.wait_for(lambda: json.loads(self.program.probe("menu"))["rect"], "the day menu")
+        rect = wait_for(lambda: json.loads(self.program.probe("menu"))["rect"], "the day menu")
         time.sleep(0.3)
         picture = screen(rect)
         half = picture.height // 2
@@ -61,18 +61,6 @@ class Calendar:
             grey = picture.count(box, lambda rgb: 100 <= min(rgb) and max(rgb) <= 180)
             greyed.append(black == 0 and grey > 10)
         return greyed
-
-    def wait_for(self, probe, what, timeout=15):
-        deadline = time.monotonic() + timeout
-        while time.monotonic() < deadline:
-            try:
-                found = probe()
-                if found:
-                    return found
-            except AssertionError:
-                pass
-            time.sleep(0.2)
-        raise AssertionError(f"{what} did not show")
 
     def schedule_lines(self):
         with open(self.program.path(SETTINGS), "rb") as file:
@@ -129,18 +117,18 @@ class EditAndDelete(unittest.TestCase):
             # Saved by the mnemonic while the name is still being typed.
             xdotool("type", "Piano lesson")
             xdotool("key", "alt+s")
-            calendar.wait_for(lambda: key + b",Piano lesson" in b"".join(calendar.schedule_lines()), "the line")
+            wait_for(lambda: key + b",Piano lesson" in b"".join(calendar.schedule_lines()), "the line")
             self.assertEqual(calendar.schedule_lines(), [b"Schedule=" + key + b",Piano lesson"], locale)
-            calendar.wait_for(lambda: calendar.green(16) > green_before + 5, "the schedule colour")
+            wait_for(lambda: calendar.green(16) > green_before + 5, "the schedule colour")
             self.assertTrue(calendar.shows_tooltip(16), "the note's tooltip")
 
             self.assertEqual(calendar.day_menu(16), [False, False], "a note: Delete enabled")
             xdotool("key", "d")
-            boxes = calendar.wait_for(calendar.program.message_boxes, "the confirmation")
+            boxes = wait_for(calendar.program.message_boxes, "the confirmation")
             self.assertIn(calendar.key.format(day=16) + " Piano lesson", boxes[0]["texts"][0])
             calendar.program.probe("dismiss")
-            calendar.wait_for(lambda: not calendar.schedule_lines(), "the line gone")
-            calendar.wait_for(lambda: calendar.green(16) <= green_before, "the colour gone")
+            wait_for(lambda: not calendar.schedule_lines(), "the line gone")
+            wait_for(lambda: calendar.green(16) <= green_before, "the colour gone")
             self.assertFalse(calendar.shows_tooltip(16), "no tooltip without the note")
             calendar.program.kill()
 
@@ -189,24 +177,24 @@ class ReadOnly(unittest.TestCase):
         time.sleep(2.5)
         xdotool("type", "Kept")
         xdotool("key", "Return", "alt+s")
-        boxes = calendar.wait_for(calendar.program.message_boxes, "the failure message")
+        boxes = wait_for(calendar.program.message_boxes, "the failure message")
         self.assertIn("could not be saved", boxes[0]["texts"][0])
         calendar.program.probe("dismiss")
         time.sleep(2.5)
         os.chmod(path, stat.S_IRUSR | stat.S_IWUSR)
         xdotool("key", "alt+s")
         key = calendar.key.format(day=17).encode()
-        calendar.wait_for(lambda: calendar.schedule_lines() == [b"Schedule=" + key + b",Kept"], "the typed row saved")
+        wait_for(lambda: calendar.schedule_lines() == [b"Schedule=" + key + b",Kept"], "the typed row saved")
 
         # Delete Schedule on a read-only file: said, and the day keeps its note.
         time.sleep(2.5)
         os.chmod(path, stat.S_IRUSR | stat.S_IRGRP | stat.S_IROTH)
         calendar.day_menu(17)
         xdotool("key", "d")
-        calendar.wait_for(calendar.program.message_boxes, "the confirmation")
+        wait_for(calendar.program.message_boxes, "the confirmation")
         calendar.program.probe("dismiss")
         time.sleep(2.5)
-        boxes = calendar.wait_for(calendar.program.message_boxes, "the failure message")
+        boxes = wait_for(calendar.program.message_boxes, "the failure message")
         self.assertIn("could not be saved", boxes[0]["texts"][0])
         calendar.program.probe("dismiss")
         self.assertEqual(calendar.schedule_lines(), [b"Schedule=" + key + b",Kept"])

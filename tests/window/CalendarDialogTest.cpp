@@ -30,6 +30,13 @@ constexpr INT_PTR kStillOpen = 7;
 
 using TestCalendarDialog = Scripted<CalendarDialog>;
 
+// A key of the main section as the settings file holds it.
+std::string StoredValue(const std::string& file, const char* key) {
+    char value[256] = {};
+    ::GetPrivateProfileStringA("Wispane Calendar", key, "", value, sizeof value, file.c_str());
+    return value;
+}
+
 class CalendarDialogTest : public ::testing::Test {
 protected:
     CalendarDialogTest() : app_("Wispane Calendar") {
@@ -195,9 +202,8 @@ TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
         });
         dialog.ThenEnd(kStillOpen);
         EXPECT_EQ(dialog.DoModal(), kStillOpen);
-        char stored[128] = {};
-        ::GetPrivateProfileStringA("Wispane Calendar", "Font", "", stored, sizeof stored, app_.GetProfileName().c_str());
-        EXPECT_NE(std::string(stored).rfind(std::string(height) + ",", 0), 0u) << stored;
+        const std::string stored = StoredValue(app_.GetProfileName(), "Font");
+        EXPECT_NE(stored.rfind(std::string(height) + ",", 0), 0u) << stored;
     }
 }
 
@@ -252,10 +258,8 @@ TEST_F(CalendarDialogTest, TheSeeThroughLookComesAndGoesWithItsRegionAndColours)
         });
         dialog.ThenEnd(kStillOpen);
         EXPECT_EQ(dialog.DoModal(), kStillOpen);
-        char config[64] = {};
-        ::GetPrivateProfileStringA("Wispane Calendar", "Config", "", config, sizeof config,
-                                   app_.GetProfileName().c_str());
-        EXPECT_EQ(std::string(config).substr(0, 4), "1,0,") << "saved off: " << config;
+        const std::string config = StoredValue(app_.GetProfileName(), "Config");
+        EXPECT_EQ(config.substr(0, 4), "1,0,") << "saved off: " << config;
     }
 
     Store("[Wispane Calendar]\r\nConfig=1,1\r\n");
@@ -300,9 +304,8 @@ TEST_F(CalendarDialogTest, TodayModesFitTheWindowAndTheTodayMarkToggles) {
     });
     dialog.ThenEnd(kStillOpen);
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
-    char config[64] = {};
-    ::GetPrivateProfileStringA("Wispane Calendar", "Config", "", config, sizeof config, app_.GetProfileName().c_str());
-    EXPECT_EQ(std::string(config), "1,0,0,00ffffff,1,1,0,0000bf00,1") << "hidden, with the time kept for later";
+    EXPECT_EQ(StoredValue(app_.GetProfileName(), "Config"), "1,0,0,00ffffff,1,1,0,0000bf00,1")
+        << "hidden, with the time kept for later";
 }
 
 // Captured while the day menu is open, which then is closed.
@@ -545,12 +548,6 @@ void CALLBACK EditAndEndColourDialog(HWND, UINT, UINT_PTR timer, DWORD) {
     if (colourRed) ::SetDlgItemInt(dialog, kRedEdit, static_cast<UINT>(*colourRed), FALSE);
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(kAddToCustomColors, BN_CLICKED), 0);
     ::SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(colourButton, BN_CLICKED), 0);
-}
-
-std::string StoredValue(const std::string& file, const char* key) {
-    char value[256] = {};
-    ::GetPrivateProfileStringA("Wispane Calendar", key, "", value, sizeof value, file.c_str());
-    return value;
 }
 
 TEST_F(CalendarDialogTest, ColoursChangeWithOkAndCancelKeepsTheCustomColours) {

@@ -116,6 +116,7 @@ void HolidayCalendarModel::ComputeDayStates(const DayStateRequest& request) {
     computing_ = request;
     computing_.count = count;
     dayStates_ = std::make_unique<std::uint32_t[]>(static_cast<std::size_t>(count) + 1);
+    pendingLabels_.clear();
     dayLabels_.clear();
     LoadSchedules();
 
@@ -176,6 +177,7 @@ void HolidayCalendarModel::MarkSubstitute(const HolidayRecord& holiday, int year
 void HolidayCalendarModel::MarkSchedules(int year, int month, int word) {
     // Without schedules nothing is marked: the month's date keys need not be made.
     if (schedules_.entries().empty()) return;
+    KeyPendingLabels();
     const DateKeys& keys = platform_.dateKeys;
     for (int day = 1; day <= COleDateTime::DaysInMonth(year, month); ++day) {
         const COleDateTime date(year, month, day);
@@ -208,7 +210,18 @@ void HolidayCalendarModel::Mark(int word, int day) {
 
 void HolidayCalendarModel::SetLabel(const COleDateTime& date, std::string label) {
     if (!date.IsValid()) return;  // such a record labels no real day
-    dayLabels_[platform_.dateKeys.Format(date)] = std::move(label);
+    pendingLabels_.emplace_back(date, std::move(label));
+}
+
+// In the order the labels were set: a later label of the same key replaces an earlier one.
+void HolidayCalendarModel::KeyPendingLabels() const {
+    for (auto& [date, label] : pendingLabels_) dayLabels_[platform_.dateKeys.Format(date)] = std::move(label);
+    pendingLabels_.clear();
+}
+
+const HolidayCalendarModel::DayLabels& HolidayCalendarModel::dayLabels() const {
+    KeyPendingLabels();
+    return dayLabels_;
 }
 
 bool HolidayCalendarModel::OnGetDayState(DayStateRequest& request, long* result) {
@@ -227,6 +240,7 @@ void HolidayCalendarModel::RefreshDayStates() {
 }
 
 const std::string* HolidayCalendarModel::FindDayLabel(const std::string& key) const {
+    KeyPendingLabels();
     const auto found = dayLabels_.find(key);
     return found == dayLabels_.end() ? nullptr : &found->second;
 }

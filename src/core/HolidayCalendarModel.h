@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "COleDateTime.h"
@@ -66,7 +67,7 @@ public:
     const std::array<HolidayTable, 12>& holidayTables() const { return holidayTables_; }
     const std::string& substituteName() const { return substituteName_; }
     const ScheduleStore& schedules() const { return schedules_; }
-    const DayLabels& dayLabels() const { return dayLabels_; }
+    const DayLabels& dayLabels() const;
     // One word per month of the last request plus a spare one; null before it.
     const std::uint32_t* dayStates() const { return dayStates_.get(); }
     const DayStateRequest& lastRequest() const { return lastRequest_; }
@@ -86,9 +87,13 @@ private:
     bool IsMarked(int word, int day) const;
     void Mark(int word, int day);
     void SetLabel(const COleDateTime& date, std::string label);
+    void KeyPendingLabels() const;
 
     Platform& platform_;
-    DayLabels dayLabels_;
+    // Labels are set by date and keyed when first looked up: making a date key
+    // loads the platform's date formatting, which most starts need no sooner.
+    mutable std::vector<std::pair<COleDateTime, std::string>> pendingLabels_;
+    mutable DayLabels dayLabels_;
     ScheduleStore schedules_;
     std::array<HolidayTable, 12> holidayTables_;
     ProfileSectionCache ruleSections_;  // the rule files' sections, read once per change of a file

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "CalendarModelFixture.h"
+#include "DateKeys.h"
+#include "Platform.h"
 
 namespace {
 
@@ -118,6 +122,37 @@ TEST_F(DayStatesTest, OtherLocalesMarkUnnamedSubstitutes) {
     Request(2027, 11, 3);  // 26 December 2027 is a Sunday
     EXPECT_EQ(MarkedDays(1), (std::vector<int>{26, 27}));
     EXPECT_EQ(Label(2027, 12, 27), "");
+}
+
+// Counts the date keys made: the first one loads the platform's date formatting.
+class CountingDateKeys : public DateKeys {
+public:
+    std::string Format(const COleDateTime& date) const override {
+        ++formatted;
+        return TestPlatform().dateKeys.Format(date);
+    }
+    COleDateTime Parse(std::string_view text) const override { return TestPlatform().dateKeys.Parse(text); }
+    mutable int formatted = 0;
+};
+
+TEST_F(DayStatesTest, HolidaysMakeNoDateKeyUntilALabelIsLookedUp) {
+    WriteHolidays("[USA]\r\nDate=,,7,4,Independence Day\r\nDate=,,7,5,Later\r\n");
+    CountingDateKeys keys;
+    Platform& test = TestPlatform();
+    Platform counting{test.profile, keys, test.locale, test.clock};
+    HolidayCalendarModel counted(counting);
+    counted.lcid = 1033;
+    counted.holidayFile = model.holidayFile;
+    counted.settingsFilePath = model.settingsFilePath;
+    DayStateRequest request{2027, 6, 3, nullptr};
+    long result = 0;
+    counted.OnGetDayState(request, &result);
+    EXPECT_EQ(keys.formatted, 0);
+    // The substitute's name replaces the later holiday's, as when the keys were made at once.
+    const std::string* label = counted.FindDayLabel(Key(2027, 7, 5));
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(*label, "Monday Make-up Holiday");
+    EXPECT_GT(keys.formatted, 0);
 }
 
 TEST_F(DayStatesTest, RefreshRecomputesTheLastRange) {

@@ -44,6 +44,9 @@ int main(int argc, char** argv) {
     const double settleMilliseconds = argc > 2 ? std::atof(argv[2]) : 1500.0;
     const double timeoutMilliseconds = 60000.0;
 
+    // The pointer waits in the screen's corner, off the window: a tip the program
+    // shows over a day is not part of starting it.
+    ::SetCursorPos(0, 0);
     std::string commandLine = "\"" + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;

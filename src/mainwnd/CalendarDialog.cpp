@@ -104,13 +104,6 @@ bool CalendarDialog::OnInitDialog() {
     // The calendar covers the whole window: the window's own background would only
     // flash under it.
     ModifyStyle(0, WS_CLIPCHILDREN);
-
-    // The icon-title font is the default; a font stored in the settings file wins
-    // over it when the state is restored again.
-    if (::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof logicalFont, &logicalFont, 0)) {
-        if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
-    }
-    RestoreState();
     SetFont(GetDialogFont(), true);
 
     titleTip = ReadTitleTip();
@@ -133,7 +126,6 @@ bool CalendarDialog::OnInitDialog() {
     StartDayChangeTimer();
     SetTimer(kSaveTimer, kSavePeriod);
     accelerators = ResourceLanguage::LoadAcceleratorResource(IDR_CALENDAR_ACCEL);
-    EnableToolTips();
     return true;
 }
 
@@ -522,6 +514,15 @@ ConfigSettings CalendarDialog::CurrentConfig() const {
     return config;
 }
 
+// The icon-title font is the default, set before the state is restored: a font
+// stored in the settings file wins over it. Restoring once so costs the start no
+// second read of the file and no second round of changes to the window.
+void CalendarDialog::BeforeRestore() {
+    if (::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof logicalFont, &logicalFont, 0)) {
+        if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
+    }
+}
+
 int CalendarDialog::LoadSettings() {
     const SettingsFile settings = Settings();
     ConfigSettings config = CurrentConfig();
@@ -670,6 +671,9 @@ bool CalendarDialog::OnPaint() {
     BuildSeeThroughRegion();
     DefaultProc(WM_PAINT, 0, 0);
     calendar.RedrawWindow();
+    // Tips are wanted only once the pointer comes: their window is made after the
+    // first picture, not before it.
+    EnableToolTips();
     return true;
 }
 

@@ -47,6 +47,7 @@ protected:
     void DoDataExchange() override;
     bool PreTranslateMessage(MSG& message) override;
     INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const override;
+    void BeforeRestore() override;
     int LoadSettings() override;
     void SaveSettings(SettingsFile& settings) override;
     // The month in the font must be measurable and fit the work area of the monitor.

@@ -2,7 +2,7 @@
 running from it, looked at from outside with wispane-window-probe.exe, and the
 pictures the probe takes.
 
-Needs DISPLAY, WINEPREFIX, wine, xdotool and faketime; run_case.py sets ARGS.
+Needs DISPLAY, WINEPREFIX, wine, xdotool and libfaketime (the faketime package); run_case.py sets ARGS.
 """
 import json
 import os
@@ -25,6 +25,16 @@ MCS_NOTODAYCIRCLE = 0x8
 MCS_NOTODAY = 0x10
 
 ARGS = None  # the runner's arguments: program_dir, probe
+
+
+def faked_clock(date):
+    """The environment that sets a program's clock to `date` (local time) from now on,
+    as the faketime wrapper does, without the wrapper: it makes a semaphore named after
+    its process number and leaves it behind when killed, and a later wrapper that
+    happens to get that number fails at once ("sem_open: File exists")."""
+    offset = time.mktime(time.strptime(date, "%Y-%m-%d %H:%M:%S")) - time.time()
+    # $LIB: the dynamic loader picks the library of the loading program's kind.
+    return {"LD_PRELOAD": "/usr/$LIB/faketime/libfaketime.so.1", "FAKETIME": f"{offset:+.0f}"}
 
 
 def wine_env(locale, extra=None):
@@ -60,9 +70,9 @@ class Program:
     def start(self, winedebug=None, cwd=None):
         """Starts the program from its folder, or from `cwd` as a shortcut may."""
         extra = {"WINEDEBUG": winedebug} if winedebug else {}
-        command = ["wine", self.path(PROGRAM) if cwd else PROGRAM]
         if self.date:
-            command = ["faketime", self.date] + command
+            extra.update(faked_clock(self.date))
+        command = ["wine", self.path(PROGRAM) if cwd else PROGRAM]
         log = open(self.path(f"wine-{len(self.processes)}.log"), "wb")
         process = subprocess.Popen(command, cwd=cwd or self.folder, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                    env=wine_env(self.locale, extra), start_new_session=True)
@@ -88,7 +98,7 @@ class Program:
 
     def kill(self):
         """Ends every copy started from here at once, as a crash or a power cut would.
-        Each start leads a process group of its own: faketime runs wine as its child."""
+        Each start leads a process group of its own, with Wine's loader in it."""
         for process in self.processes:
             if process.poll() is None:
                 os.killpg(process.pid, signal.SIGKILL)
@@ -104,9 +114,15 @@ class Program:
             if found.returncode == 0:
                 return
             if self.processes[-1].poll() is not None:
-                raise AssertionError("the program ended before its window showed")
+                raise AssertionError(f"the program ended before its window showed{self.ended_early()}")
             time.sleep(0.05)
         raise AssertionError("no window showed in time")
+
+    def ended_early(self):
+        """What the last start left to say: its exit code and the end of its output."""
+        number = len(self.processes) - 1
+        tail = (self.read_bytes(f"wine-{number}.log") or b"")[-2000:].decode(errors="replace")
+        return f" with exit code {self.processes[-1].returncode}; its output ended:\n{tail}"
 
     def press_alt_f4_at(self, x, y):
         """The system's close of the window at (x, y): without a window manager the
@@ -167,7 +183,7 @@ class Program:
                 previous = picture
             latest = self.processes[-1]
             if latest.poll() is not None:
-                raise AssertionError(f"the program ended early with exit code {latest.returncode}")
+                raise AssertionError(f"the program ended early{self.ended_early()}")
             time.sleep(0.5)
         raise AssertionError("no calendar window settled in time")
 

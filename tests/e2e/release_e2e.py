@@ -9,7 +9,7 @@ import tempfile
 import unittest
 import zipfile
 
-from e2e_support import PROGRAM, SECTION, SETTINGS, Program, is_red_digit
+from e2e_support import PROGRAM, SECTION, SETTINGS, Program, faked_clock, is_red_digit, wine_env
 
 FOLDER = "WispaneCalendar"
 CONTENTS = [PROGRAM, "Holiday.ini", "ReadMeEN.txt", "ReadMeJA.txt"]
@@ -62,9 +62,8 @@ class Unpacked(Program):
     def start(self):
         program = "C:\\" + os.path.relpath(self.path(PROGRAM), drive_c()).replace("/", "\\")
         log = open(os.path.join(self.base, "wine.log"), "wb")
-        process = subprocess.Popen(["faketime", self.date, "wine", program], cwd=drive_c(),
-                                   stdin=subprocess.DEVNULL, stdout=log, stderr=log,
-                                   env=dict(os.environ, LC_ALL=self.locale), start_new_session=True)
+        process = subprocess.Popen(["wine", program], cwd=drive_c(), stdin=subprocess.DEVNULL, stdout=log, stderr=log,
+                                   env=wine_env(self.locale, faked_clock(self.date)), start_new_session=True)
         self.processes.append(process)
         return process
 

@@ -97,10 +97,12 @@ CellGeometry HolidayCalendarCtrl::BaseGeometry() const {
 }
 
 void HolidayCalendarCtrl::ScanLayout(int x, int top) {
-    HWND self = GetSafeHwnd();
-    layout.Scan(x, top, GetClientRect().bottom, [this, self](int probeX, int probeY) {
+    // Asked once: under Wine every asking is a system call, and nothing can take the
+    // capture while the scan runs.
+    const bool tracking = ::GetCapture() == GetSafeHwnd();
+    layout.Scan(x, top, GetClientRect().bottom, [this, tracking](int probeX, int probeY) {
         const UINT hit = HitTest({probeX, probeY}).uHit;
-        if (::GetCapture() == self) {
+        if (tracking) {
             // While the control tracks the mouse it is asked about the cursor too; only
             // the probe's answer counts.
             POINT cursor{};

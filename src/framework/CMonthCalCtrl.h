@@ -4,7 +4,8 @@
 #include <optional>
 
 // Month-calendar control. The program runs it as common controls 5 (no visual-styles
-// manifest), which accept only the original 32-byte hit-test record.
+// manifest), which accept only the original 32-byte hit-test record. Its questions
+// go straight to the control's procedure; changes are sent.
 class CMonthCalCtrl : public CWnd {
 public:
     struct MonthRange {
@@ -20,7 +21,7 @@ public:
     // The size of one month in the current font.
     std::optional<RECT> GetMinReqRect() const {
         RECT rect{};
-        if (!Send(MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&rect))) return std::nullopt;
+        if (!Ask(MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&rect))) return std::nullopt;
         return rect;
     }
 
@@ -29,13 +30,13 @@ public:
         MCHITTESTINFO info{};
         info.cbSize = MCHITTESTINFO_V1_SIZE;
         info.pt = point;
-        Send(MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
+        Ask(MCM_HITTEST, 0, reinterpret_cast<LPARAM>(&info));
         return info;
     }
 
     std::optional<SYSTEMTIME> GetCurSel() const {
         SYSTEMTIME date{};
-        if (!Send(MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&date))) return std::nullopt;
+        if (!Ask(MCM_GETCURSEL, 0, reinterpret_cast<LPARAM>(&date))) return std::nullopt;
         return date;
     }
     // Also shows the month of the date.
@@ -45,7 +46,7 @@ public:
     MonthRange GetMonthRange(DWORD which) const {
         SYSTEMTIME range[2] = {};
         MonthRange result;
-        result.months = static_cast<int>(Send(MCM_GETMONTHRANGE, which, reinterpret_cast<LPARAM>(range)));
+        result.months = static_cast<int>(Ask(MCM_GETMONTHRANGE, which, reinterpret_cast<LPARAM>(range)));
         result.first = range[0];
         result.last = range[1];
         return result;
@@ -56,7 +57,7 @@ public:
     }
 
     // slot: MCSC_BACKGROUND, MCSC_TEXT, MCSC_TITLEBK, MCSC_TITLETEXT or MCSC_MONTHBK.
-    COLORREF GetColor(int slot) const { return static_cast<COLORREF>(Send(MCM_GETCOLOR, static_cast<WPARAM>(slot))); }
+    COLORREF GetColor(int slot) const { return static_cast<COLORREF>(Ask(MCM_GETCOLOR, static_cast<WPARAM>(slot))); }
     // The previous colour; none when the control refuses the slot.
     std::optional<COLORREF> SetColor(int slot, COLORREF color) {
         const auto previous =

@@ -391,6 +391,11 @@ LRESULT CWnd::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::SendMessageA(hwnd_, message, wParam, lParam);
 }
 
+LRESULT CWnd::Ask(UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (previousProc_) return ::CallWindowProcA(previousProc_, hwnd_, message, wParam, lParam);
+    return Send(message, wParam, lParam);
+}
+
 bool CWnd::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
     return ::PostMessageA(hwnd_, message, wParam, lParam);
 }

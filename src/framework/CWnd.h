@@ -84,6 +84,10 @@ public:
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(hwnd_); }
 
     LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    // A question for the window's own procedure, past this object, for messages the
+    // object never handles: what sending gives, without the system call that Wine
+    // makes of every sent message (about 0.1 ms, which a scan of many points feels).
+    LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
     // To every child window, and with deep also to their children, recursively.
     void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, bool deep = true) const;

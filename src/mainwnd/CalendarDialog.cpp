@@ -233,13 +233,17 @@ void CalendarDialog::ChooseTodayMode(UINT command) {
 }
 
 void CalendarDialog::ShowTodayMode(bool hide) {
-    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
+    SetTodayMode(hide);
     calendar.Invalidate();
     FitToCalendar();
     RequestRegionRebuild();
+    if (!hide && calendar.showTimeLine) calendar.DrawTodayLine();
+}
+
+void CalendarDialog::SetTodayMode(bool hide) {
+    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
     dirty = true;
     if (!hide && calendar.showTimeLine) {
-        calendar.DrawTodayLine();
         StartMinuteTimer();
     } else {
         KillTimer(kMinuteTimer);
@@ -538,7 +542,7 @@ int CalendarDialog::LoadSettings() {
 
     if (!config.alwaysOnTop) ToggleTopmost();
     customColors = settings.ReadCustomColors();
-    ShowTodayMode(config.todayLineHidden);
+    SetTodayMode(config.todayLineHidden);
     calendar.ModifyStyle(config.noTodayMark ? 0 : MCS_NOTODAYCIRCLE, config.noTodayMark ? MCS_NOTODAYCIRCLE : 0);
     // The window is visible through its template: the base need not show it.
     return 1;

@@ -72,6 +72,8 @@ private:
     // The today line hidden or shown (with the time when showTimeLine), the window
     // fitted to it and the minute ticks running exactly while the time shows.
     void ShowTodayMode(bool hide);
+    // The mode without the fitting and drawing, which follow at start anyway.
+    void SetTodayMode(bool hide);
     void ToggleTodayMark();
 
     // The options menu at a point on the screen; (-1, -1), from the keyboard, puts

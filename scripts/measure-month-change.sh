@@ -51,7 +51,8 @@ measure() {  # LANGUAGE COUNT: prints the probe's line for one case
   mkdir -p "$folder"
   cp "$BUILD/WispaneCalendar.exe" "$BUILD/Holiday.ini" "$folder/"
   settings "$language" "$count" >"$folder/Wispane Calendar.ini"
-  (cd "$folder" && LC_ALL="$locale" wine WispaneCalendar.exe </dev/null >/dev/null 2>&1 &)
+  (cd "$folder" && LC_ALL="$locale" exec wine WispaneCalendar.exe </dev/null >/dev/null 2>&1) &
+  local program=$!
   local shown=0
   for _ in $(seq 300); do
     if xdotool search --onlyvisible --classname wispanecalendar.exe >/dev/null 2>&1; then shown=1; break; fi
@@ -63,7 +64,9 @@ measure() {  # LANGUAGE COUNT: prints the probe's line for one case
   LC_ALL="$locale" wine "$work/month-change-probe.exe" "$ROUNDS" >"$folder/probe.txt" 2>&1 </dev/null || true
   echo "$language $count $(cat "$folder/probe.txt")"
   LC_ALL="$locale" wine taskkill /im WispaneCalendar.exe >/dev/null 2>&1 || true
-  while xdotool search --onlyvisible --classname wispanecalendar.exe >/dev/null 2>&1; do sleep 0.2; done
+  # Until the program has ended, not only its window: a copy still running would
+  # make the next one end at once as a second copy.
+  wait "$program" || true
   sleep 1
 }
 

@@ -35,13 +35,16 @@ bool IsMouseMessage(UINT message) {
 // Binds the object whose window is being created to the first window born on this
 // thread while the hook is installed: at HCBT_CREATEWND, before the window's first
 // message. Nested creations (a window creating its children) each install their own.
+// The hook goes once it has bound its window: the rest of the creation (a dialog's
+// controls, its initialisation and showing) would otherwise call it at every event.
 class CWnd::CreationHook {
 public:
     explicit CreationHook(CWnd& window)
-        : previous_(std::exchange(pending_, &window)),
+        : window_(window),
+          previous_(std::exchange(pending_, this)),
           hook_(::SetWindowsHookExA(WH_CBT, &CreationHook::Filter, nullptr, ::GetCurrentThreadId())) {}
     ~CreationHook() {
-        if (hook_) ::UnhookWindowsHookEx(hook_);
+        Unhook();
         pending_ = previous_;
     }
     CreationHook(const CreationHook&) = delete;
@@ -52,18 +55,27 @@ public:
 private:
     static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
         auto window = reinterpret_cast<HWND>(wParam);
+        CreationHook* bound = nullptr;
         if (code == HCBT_CREATEWND && pending_ && !IsImeWindow(window)) {
-            std::exchange(pending_, nullptr)->Attach(window);
+            bound = std::exchange(pending_, nullptr);
+            bound->window_.Attach(window);
         }
-        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+        const LRESULT result = ::CallNextHookEx(nullptr, code, wParam, lParam);
+        if (bound) bound->Unhook();
+        return result;
     }
 
-    static thread_local CWnd* pending_;
-    CWnd* previous_;
+    void Unhook() {
+        if (hook_) ::UnhookWindowsHookEx(std::exchange(hook_, nullptr));
+    }
+
+    static thread_local CreationHook* pending_;
+    CWnd& window_;
+    CreationHook* previous_;
     HHOOK hook_;
 };
 
-thread_local CWnd* CWnd::CreationHook::pending_ = nullptr;
+thread_local CWnd::CreationHook* CWnd::CreationHook::pending_ = nullptr;
 
 // The tooltip control of EnableToolTips and the tool last added from a hit test.
 struct CWnd::ToolTips {

@@ -154,9 +154,13 @@ void CalendarDialog::FitToCalendar() {
     if (!minimum) return;
     const int width = minimum->right - minimum->left;
     int height = minimum->bottom - minimum->top;
-    // Wine's control keeps the room of a hidden today line in its minimum size.
-    if (calendar.GetStyle() & MCS_NOTODAY) height = std::min(height, calendar.WeeksBottom().value_or(height));
     calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    // Wine's control keeps the room of a hidden today line in its minimum size. The
+    // weeks are found at that size: in a larger control the month lies lower, centred.
+    if (calendar.GetStyle() & MCS_NOTODAY) {
+        height = std::min(height, calendar.WeeksBottom().value_or(height));
+        calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

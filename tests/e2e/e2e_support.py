@@ -59,6 +59,7 @@ class Program:
         self.locale = "en_US.UTF-8"
         self.date = None
         self.processes = []
+        self.logs = []  # each start's output, in the order of processes
 
     def remove(self):
         self.kill()
@@ -73,7 +74,8 @@ class Program:
         if self.date:
             extra.update(faked_clock(self.date))
         command = ["wine", self.path(PROGRAM) if cwd else PROGRAM]
-        log = open(self.path(f"wine-{len(self.processes)}.log"), "wb")
+        self.logs.append(self.path(f"wine-{len(self.processes)}.log"))
+        log = open(self.logs[-1], "wb")
         process = subprocess.Popen(command, cwd=cwd or self.folder, stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                    env=wine_env(self.locale, extra), start_new_session=True)
         self.processes.append(process)
@@ -120,8 +122,8 @@ class Program:
 
     def ended_early(self):
         """What the last start left to say: its exit code and the end of its output."""
-        number = len(self.processes) - 1
-        tail = (self.read_bytes(f"wine-{number}.log") or b"")[-2000:].decode(errors="replace")
+        with open(self.logs[-1], "rb") as file:
+            tail = file.read()[-2000:].decode(errors="replace")
         return f" with exit code {self.processes[-1].returncode}; its output ended:\n{tail}"
 
     def press_alt_f4_at(self, x, y):

@@ -58,10 +58,12 @@ class Unpacked(Program):
         self.locale = "en_US.UTF-8"
         self.date = "2026-12-10 12:00:00"
         self.processes = []
+        self.logs = []
 
     def start(self):
         program = "C:\\" + os.path.relpath(self.path(PROGRAM), drive_c()).replace("/", "\\")
-        log = open(os.path.join(self.base, "wine.log"), "wb")
+        self.logs.append(os.path.join(self.base, f"wine-{len(self.processes)}.log"))
+        log = open(self.logs[-1], "wb")
         process = subprocess.Popen(["wine", program], cwd=drive_c(), stdin=subprocess.DEVNULL, stdout=log, stderr=log,
                                    env=wine_env(self.locale, faked_clock(self.date)), start_new_session=True)
         self.processes.append(process)

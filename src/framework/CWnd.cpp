@@ -1,5 +1,6 @@
 #include "CWnd.h"
 
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -8,10 +9,12 @@
 
 namespace {
 
-// The window property that holds the bound object.
-LPCSTR ObjectProperty() {
-    static const ATOM atom = ::GlobalAddAtomA("Wispane.CWnd");
-    return MAKEINTATOM(atom);
+// The objects bound to this thread's windows; a window's messages all come on its
+// own thread. Not a window property: under Wine every property lookup is a call to
+// the server, and a lookup comes with every message.
+std::unordered_map<HWND, CWnd*>& BoundObjects() {
+    thread_local std::unordered_map<HWND, CWnd*> objects;
+    return objects;
 }
 
 HINSTANCE ProgramInstance() { return ::GetModuleHandleA(nullptr); }
@@ -89,6 +92,9 @@ CWnd::CWnd() = default;
 CWnd::~CWnd() {
     // Virtual calls made while the window is destroyed now reach this class only.
     if (hwnd_) ::DestroyWindow(hwnd_);
+    // A window that went without its last message reaching this object must not
+    // leave its handle bound to it.
+    if (hwnd_) Detach();
 }
 
 CWnd* CWnd::FromHandlePermanent(HWND window) {
@@ -96,11 +102,15 @@ CWnd* CWnd::FromHandlePermanent(HWND window) {
     return BoundObject(window);
 }
 
-CWnd* CWnd::BoundObject(HWND window) { return static_cast<CWnd*>(::GetPropA(window, ObjectProperty())); }
+CWnd* CWnd::BoundObject(HWND window) {
+    const auto& objects = BoundObjects();
+    const auto found = objects.find(window);
+    return found == objects.end() ? nullptr : found->second;
+}
 
 void CWnd::Attach(HWND window) {
     hwnd_ = window;
-    ::SetPropA(window, ObjectProperty(), this);
+    BoundObjects()[window] = this;
     auto current = reinterpret_cast<WNDPROC>(::GetWindowLongPtrA(window, GWLP_WNDPROC));
     if (current != &WindowProcThunk) {
         previousProc_ = reinterpret_cast<WNDPROC>(
@@ -109,7 +119,7 @@ void CWnd::Attach(HWND window) {
 }
 
 void CWnd::Detach() {
-    ::RemovePropA(hwnd_, ObjectProperty());
+    BoundObjects().erase(hwnd_);
     hwnd_ = nullptr;
     previousProc_ = nullptr;
     toolTips_.reset();

@@ -21,11 +21,12 @@ HWND CDialog::ModalOwner() const {
 }
 
 bool CDialog::CreateFromTemplate(HWND owner) {
-    const DLGTEMPLATE* dialogTemplate = ResourceLanguage::LoadDialogTemplate(templateId_);
-    if (!dialogTemplate) return false;
+    DialogTemplate dialogTemplate = ResourceLanguage::LoadDialogTemplate(templateId_);
+    if (dialogTemplate.empty()) return false;
+    PrepareTemplate(dialogTemplate);
     RegisterCommonControls();
-    return AttachDuringCreation([owner, dialogTemplate] {
-        return ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), dialogTemplate, owner, &NoDialogProc, 0);
+    return AttachDuringCreation([owner, &dialogTemplate] {
+        return ::CreateDialogIndirectParamA(::GetModuleHandleA(nullptr), dialogTemplate.get(), owner, &NoDialogProc, 0);
     });
 }
 
@@ -78,6 +79,8 @@ bool CDialog::OnInitDialog() {
 }
 
 void CDialog::DoDataExchange() {}
+
+void CDialog::PrepareTemplate(DialogTemplate&) {}
 
 void CDialog::OnOK() { EndDialog(IDOK); }
 

@@ -1,5 +1,6 @@
 #pragma once
 #include "CWnd.h"
+#include "DialogTemplate.h"
 
 // A dialog built from a template resource in the language the program chose at
 // start. DoModal runs the dialog's own message loop: every message is first offered
@@ -21,6 +22,8 @@ public:
     UINT GetTemplateId() const { return templateId_; }
 
 protected:
+    // Changes the copy of the template the dialog is about to be made from.
+    virtual void PrepareTemplate(DialogTemplate& dialogTemplate);
     // Called once the controls exist; the base runs DoDataExchange. True lets the
     // system focus the first control; false means the focus was set here.
     virtual bool OnInitDialog();

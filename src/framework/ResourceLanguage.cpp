@@ -85,10 +85,7 @@ LANGID Chosen() {
     return chosenLanguage != kNotChosen ? chosenLanguage : LANGIDFROMLCID(::GetUserDefaultLCID());
 }
 
-const DLGTEMPLATE* LoadDialogTemplate(UINT id) {
-    std::span<const BYTE> data = Find(RT_DIALOG, id);
-    return data.empty() ? nullptr : reinterpret_cast<const DLGTEMPLATE*>(data.data());
-}
+DialogTemplate LoadDialogTemplate(UINT id) { return DialogTemplate(Find(RT_DIALOG, id)); }
 
 Menu LoadMenuResource(UINT id) {
     std::span<const BYTE> data = Find(RT_MENU, id);

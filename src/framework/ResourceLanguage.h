@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "DialogTemplate.h"
 #include "UserHandles.h"
 
 // The language of the program's resources, chosen once at start. Windows Vista and
@@ -18,8 +19,8 @@ void Choose(LANGID language);
 // The chosen language; before a choice, the language of the user's default locale.
 LANGID Chosen();
 
-// The template stays valid as long as the module is loaded; null when there is none.
-const DLGTEMPLATE* LoadDialogTemplate(UINT id);
+// A copy of the template; empty when there is none.
+DialogTemplate LoadDialogTemplate(UINT id);
 
 Menu LoadMenuResource(UINT id);
 

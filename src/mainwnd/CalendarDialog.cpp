@@ -95,15 +95,21 @@ CalendarDialog::~CalendarDialog() = default;
 
 void CalendarDialog::DoDataExchange() { BindControl(IDC_CALENDAR, calendar); }
 
+// The window is made as it is used: without a taskbar button, with the calendar
+// clipped out of its background, and with a calendar that has day states, which the
+// template's lacks. Making the control again while opening would cost the start a
+// second control.
+void CalendarDialog::PrepareTemplate(DialogTemplate& dialogTemplate) {
+    dialogTemplate.ModifyStyleEx(WS_EX_APPWINDOW, 0);
+    dialogTemplate.ModifyStyle(0, WS_CLIPCHILDREN);
+    dialogTemplate.ModifyItemStyle(IDC_CALENDAR, 0, MCS_DAYSTATE);
+}
+
 bool CalendarDialog::OnInitDialog() {
     calendar.holidayFile = ProgramFolderFile("Holiday.ini");
     calendar.settingsFilePath = SettingsFilePath();
 
     PersistentDialog::OnInitDialog();
-    ModifyStyleEx(WS_EX_APPWINDOW, 0);
-    // The calendar covers the whole window: the window's own background would only
-    // flash under it.
-    ModifyStyle(0, WS_CLIPCHILDREN);
     SetFont(GetDialogFont(), true);
 
     titleTip = ReadTitleTip();
@@ -115,7 +121,11 @@ bool CalendarDialog::OnInitDialog() {
         shown.showCmd = SW_SHOWNORMAL;
         SetWindowPlacement(shown);
     }
-    RecreateCalendar();
+    if (calendar.GetStyle() & MCS_DAYSTATE) {
+        PrepareCalendar();
+    } else {
+        RecreateCalendar();
+    }
     FitToCalendar();
     // Centred with the size the calendar finally has.
     if (!placementRead) CenterWindow();
@@ -135,8 +145,13 @@ void CalendarDialog::RecreateCalendar() {
     const bool hadFocus = calendar.GetSafeHwnd() && ::GetFocus() == calendar.GetSafeHwnd();
 
     calendar.DestroyWindow();
-    shownDay = TodaySerial();
     if (!calendar.Create(style, rect, *this, IDC_CALENDAR)) return;
+    PrepareCalendar();
+    if (hadFocus) calendar.SetFocus();
+}
+
+void CalendarDialog::PrepareCalendar() {
+    shownDay = TodaySerial();
     calendar.SetColor(MCSC_BACKGROUND, backgroundColor);
     calendar.SetColor(MCSC_MONTHBK, backgroundColor);
     SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
@@ -144,7 +159,6 @@ void CalendarDialog::RecreateCalendar() {
         if (seeThroughTitleBar) SwapTitleColors(true);
         ApplyLookColors();
     }
-    if (hadFocus) calendar.SetFocus();
     // The control does not ask for the marks of the months it shows when it is created.
     calendar.RequestDayStates();
 }

@@ -26,6 +26,8 @@ public:
     // Destroys the calendar's window and creates it again with day states enabled,
     // in this window's colours and font.
     void RecreateCalendar();
+    // Gives a newly made calendar this window's colours, font and the day states.
+    void PrepareCalendar();
     // Sizes the calendar and the window to one month, keeping the top-left corner.
     void FitToCalendar();
     // Has the window painted again, as the picture of the calendar changed; in the
@@ -45,6 +47,7 @@ public:
 protected:
     bool OnInitDialog() override;
     void DoDataExchange() override;
+    void PrepareTemplate(DialogTemplate& dialogTemplate) override;
     bool PreTranslateMessage(MSG& message) override;
     INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const override;
     void BeforeRestore() override;

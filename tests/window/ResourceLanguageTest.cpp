@@ -92,7 +92,7 @@ INSTANTIATE_TEST_SUITE_P(Languages, ResourceLanguageTest,
                          });
 
 TEST(ResourceLanguageChoice, AMissingDialogTemplateIsNull) {
-    EXPECT_EQ(ResourceLanguage::LoadDialogTemplate(IDD_TEST_MISSING), nullptr);
+    EXPECT_TRUE(ResourceLanguage::LoadDialogTemplate(IDD_TEST_MISSING).empty());
     EXPECT_FALSE(ResourceLanguage::LoadMenuResource(IDD_TEST_MISSING));
     EXPECT_FALSE(ResourceLanguage::LoadAcceleratorResource(IDD_TEST_MISSING));
 }

@@ -499,10 +499,16 @@ bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
 }
 
 bool CWnd::CenterWindow() {
-    if (!hwnd_) return false;
     const RECT window = GetWindowRect();
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
+    const std::optional<POINT> position = CenteredPosition({window.right - window.left, window.bottom - window.top});
+    return position &&
+           SetWindowPos(nullptr, position->x, position->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<POINT> CWnd::CenteredPosition(SIZE size) const {
+    if (!hwnd_) return std::nullopt;
+    const int width = size.cx;
+    const int height = size.cy;
     RECT area{};
     RECT bounds{};
     if (GetStyle() & WS_CHILD) {
@@ -516,7 +522,7 @@ bool CWnd::CenterWindow() {
         monitor.cbSize = sizeof monitor;
         if (!::GetMonitorInfoA(::MonitorFromWindow(ownerShown ? owner : hwnd_, MONITOR_DEFAULTTONEAREST),
                                &monitor)) {
-            return false;
+            return std::nullopt;
         }
         bounds = monitor.rcWork;
         area = bounds;
@@ -529,7 +535,7 @@ bool CWnd::CenterWindow() {
     if (top + height > bounds.bottom) top = bounds.bottom - height;
     if (left < bounds.left) left = bounds.left;
     if (top < bounds.top) top = bounds.top;
-    return SetWindowPos(nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    return POINT{left, top};
 }
 
 bool CWnd::ShowWindow(int command) { return ::ShowWindow(hwnd_, command); }

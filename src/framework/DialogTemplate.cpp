@@ -39,7 +39,9 @@ WORD DialogTemplate::ReadWord(size_t offset) const {
     return value;
 }
 
-void DialogTemplate::WriteDword(size_t offset, DWORD value) { std::memcpy(bytes_.data() + offset, &value, sizeof value); }
+void DialogTemplate::WriteDword(size_t offset, DWORD value) {
+    std::memcpy(bytes_.data() + offset, &value, sizeof value);
+}
 
 void DialogTemplate::ModifyStyle(DWORD remove, DWORD add) {
     if (empty()) return;

@@ -126,9 +126,8 @@ bool CalendarDialog::OnInitDialog() {
     } else {
         RecreateCalendar();
     }
-    FitToCalendar();
     // Centred with the size the calendar finally has.
-    if (!placementRead) CenterWindow();
+    FitToCalendar(!placementRead);
     // A stored place may lie on a monitor that is gone.
     KeepWithinReach();
 
@@ -163,7 +162,7 @@ void CalendarDialog::PrepareCalendar() {
     calendar.RequestDayStates();
 }
 
-void CalendarDialog::FitToCalendar() {
+void CalendarDialog::FitToCalendar(bool centred) {
     const std::optional<RECT> minimum = calendar.GetMinReqRect();
     if (!minimum) return;
     const int width = minimum->right - minimum->left;
@@ -175,7 +174,9 @@ void CalendarDialog::FitToCalendar() {
         height = std::min(height, calendar.WeeksBottom().value_or(height));
         calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    SetWindowPos(nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const std::optional<POINT> centre = centred ? CenteredPosition({width, height}) : std::nullopt;
+    SetWindowPos(nullptr, centre ? centre->x : 0, centre ? centre->y : 0, width, height,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (centre ? 0 : SWP_NOMOVE));
 }
 
 void CalendarDialog::RequestRegionRebuild() {

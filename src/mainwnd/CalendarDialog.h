@@ -28,8 +28,9 @@ public:
     void RecreateCalendar();
     // Gives a newly made calendar this window's colours, font and the day states.
     void PrepareCalendar();
-    // Sizes the calendar and the window to one month, keeping the top-left corner.
-    void FitToCalendar();
+    // Sizes the calendar and the window to one month, keeping the top-left corner, or
+    // centring the window at its new size in the same move.
+    void FitToCalendar(bool centred = false);
     // Has the window painted again, as the picture of the calendar changed; in the
     // see-through look its region is rebuilt from that picture.
     void RequestRegionRebuild();

@@ -150,13 +150,19 @@ void PersistentDialog::RestoreState() {
 
     const std::optional<WindowPlacementValue> storedPlacement = settings.ReadWindowPlacement();
     placementRead = storedPlacement.has_value();
+    std::optional<POINT> centre;
     if (placementRead) {
         placement = ToWindowPlacement(*storedPlacement);
     } else {
-        CenterWindow();
+        const RECT window = GetWindowRect();
+        centre = CenteredPosition({window.right - window.left, window.bottom - window.top});
     }
 
-    SetTopmost(true);
+    // Centred and made topmost in one move: each move of a top-level window is a
+    // round trip to the window system.
+    topmost = true;
+    SetWindowPos(HWND_TOPMOST, centre ? centre->x : 0, centre ? centre->y : 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (centre ? 0 : SWP_NOMOVE));
     if (LoadSettings() == 0) ShowWindow(SW_SHOW);
     dirty = false;
 }

@@ -160,9 +160,7 @@ void PersistentDialog::RestoreState() {
 
     // Centred and made topmost in one move: each move of a top-level window is a
     // round trip to the window system.
-    topmost = true;
-    SetWindowPos(HWND_TOPMOST, centre ? centre->x : 0, centre ? centre->y : 0, 0, 0,
-                 SWP_NOSIZE | SWP_NOACTIVATE | (centre ? 0 : SWP_NOMOVE));
+    SetTopmost(true, centre);
     if (LoadSettings() == 0) ShowWindow(SW_SHOW);
     dirty = false;
 }
@@ -217,7 +215,8 @@ void PersistentDialog::ToggleTopmost() {
     dirty = true;
 }
 
-void PersistentDialog::SetTopmost(bool on) {
+void PersistentDialog::SetTopmost(bool on, std::optional<POINT> position) {
     topmost = on;
-    SetWindowPos(on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(on ? HWND_TOPMOST : HWND_NOTOPMOST, position ? position->x : 0, position ? position->y : 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOACTIVATE | (position ? 0 : SWP_NOMOVE));
 }

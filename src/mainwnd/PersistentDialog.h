@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "CDialog.h"
@@ -70,7 +71,8 @@ protected:
 
 private:
     void DescribeOwnFont();
-    void SetTopmost(bool on);
+    // Moves the window to the position too, when there is one.
+    void SetTopmost(bool on, std::optional<POINT> position = std::nullopt);
 
     // Kept here rather than read back from WS_EX_TOPMOST: Wine leaves that bit set
     // on a popup without caption whatever it is told.

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "CToolTipCtrl.h"
 #include "CWinApp.h"
+#include "ToolTipFilter.h"
 
 namespace {
 
@@ -79,13 +79,6 @@ private:
 };
 
 thread_local CWnd::CreationHook* CWnd::CreationHook::pending_ = nullptr;
-
-// The tooltip control of EnableToolTips and the tool last added from a hit test.
-struct CWnd::ToolTips {
-    CToolTipCtrl control;
-    INT_PTR lastHit = -1;
-    TOOLINFOA lastTool{};
-};
 
 CWnd::CWnd() = default;
 
@@ -287,7 +280,7 @@ bool CWnd::WalkPreTranslateTree(MSG& message, HWND stopAfter) {
 }
 
 bool CWnd::PreTranslateMessage(MSG& message) {
-    if (toolTips_ && IsMouseMessage(message.message)) FilterToolTipMessage(message);
+    if (toolTips_ && IsMouseMessage(message.message)) toolTips_->Filter(message);
     return false;
 }
 
@@ -298,56 +291,10 @@ bool CWnd::EnableToolTips(bool enable) {
     }
     if (toolTips_) return true;
     if (!hwnd_) return false;
-    auto toolTips = std::make_unique<ToolTips>();
-    // Whether a tip may show while the window is inactive is decided per tool here.
-    if (!toolTips->control.Create(hwnd_, TTS_ALWAYSTIP)) return false;
+    auto toolTips = std::make_unique<ToolTipFilter>(*this);
+    if (!toolTips->Create()) return false;
     toolTips_ = std::move(toolTips);
     return true;
-}
-
-bool CWnd::IsTopLevelActive() const {
-    HWND active = ::GetActiveWindow();
-    return active && ::GetAncestor(active, GA_ROOTOWNER) == ::GetAncestor(hwnd_, GA_ROOTOWNER);
-}
-
-// Every change of the hit code replaces the tool, so the tooltip asks for its text
-// again; the mouse message is then relayed so the tooltip can show or hide.
-void CWnd::FilterToolTipMessage(const MSG& message) {
-    ToolTips& toolTips = *toolTips_;
-    HWND tip = toolTips.control.GetSafeHwnd();
-    if (!tip || message.hwnd == tip || (message.hwnd != hwnd_ && !::IsChild(hwnd_, message.hwnd))) return;
-
-    POINT point = message.pt;
-    ScreenToClient(point);
-    TOOLINFOA tool{};
-    tool.cbSize = TTTOOLINFOA_V2_SIZE;
-    INT_PTR hit = OnToolHitTest(point, &tool);
-    if (hit != -1 && !(tool.uFlags & kToolAlwaysShown) && !IsTopLevelActive()) hit = -1;
-    tool.uFlags &= ~kToolAlwaysShown;
-    if (hit != toolTips.lastHit) {
-        if (toolTips.lastHit != -1) toolTips.control.DelTool(toolTips.lastTool);
-        toolTips.lastHit = -1;
-        if (hit != -1 && toolTips.control.AddTool(tool)) {
-            toolTips.lastHit = hit;
-            toolTips.lastTool = tool;
-        }
-    }
-    RelayToTool(toolTips, message, point);
-}
-
-// The tooltip finds a tool by the window a mouse message is for, which is not always
-// the tool's window (a static control passes the mouse to its parent); the relayed copy
-// is addressed to the tool in its window's coordinates.
-void CWnd::RelayToTool(ToolTips& toolTips, const MSG& message, POINT clientPoint) const {
-    MSG relayed = message;
-    if (toolTips.lastHit != -1) {
-        const TOOLINFOA& tool = toolTips.lastTool;
-        relayed.hwnd = (tool.uFlags & TTF_IDISHWND) ? reinterpret_cast<HWND>(tool.uId) : tool.hwnd;
-        POINT point = clientPoint;
-        ::MapWindowPoints(hwnd_, relayed.hwnd, &point, 1);
-        relayed.lParam = MAKELPARAM(point.x, point.y);
-    }
-    toolTips.control.RelayEvent(relayed);
 }
 
 INT_PTR CWnd::OnToolHitTest(POINT point, TOOLINFOA* tool) const {

@@ -9,6 +9,8 @@
 #include "CommonControls.h"
 #include "GdiObjects.h"
 
+class ToolTipFilter;
+
 // A window with a C++ object. The object is bound to its window when the window is
 // created (our own window classes: the creation parameter; system classes and dialogs:
 // subclassed as the window is born) or when an existing window is subclassed, and it is
@@ -56,13 +58,13 @@ public:
     // SS_NOTIFY: otherwise the mouse passes through it to the parent.
     virtual INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const;
 
-    // A tool flag of OnToolHitTest: the tip shows even while the window is not active.
-    static constexpr UINT kToolAlwaysShown = 0x40000000;
-
     // A tooltip control owned by this window whose tools follow OnToolHitTest as the
     // mouse moves over the window and its children. A new hit code replaces the tool,
     // so the text is asked for again.
     bool EnableToolTips(bool enable = true);
+    // Tips show only while the window's top-level window is active, unless this is set.
+    void ShowToolTipsWhileInactive(bool show) { toolTipsWhileInactive_ = show; }
+    bool ShowsToolTipsWhileInactive() const { return toolTipsWhileInactive_; }
 
     // Offers a message to PreTranslateMessage of its target and the target's ancestors,
     // up to and including stopAfter; true when one consumed it.
@@ -167,7 +169,6 @@ protected:
 
 private:
     class CreationHook;
-    struct ToolTips;
 
     static CWnd* BoundObject(HWND window);
     void Attach(HWND window);
@@ -175,11 +176,9 @@ private:
     bool IsOwnClass(const char* className, HINSTANCE instance) const;
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
     bool ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) const;
-    bool IsTopLevelActive() const;
-    void FilterToolTipMessage(const MSG& message);
-    void RelayToTool(ToolTips& toolTips, const MSG& message, POINT clientPoint) const;
 
     HWND hwnd_ = nullptr;
     WNDPROC previousProc_ = nullptr;
-    std::unique_ptr<ToolTips> toolTips_;
+    std::unique_ptr<ToolTipFilter> toolTips_;
+    bool toolTipsWhileInactive_ = false;
 };

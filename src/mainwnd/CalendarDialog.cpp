@@ -89,6 +89,8 @@ CalendarDialog::CalendarDialog(CWnd* parent)
       titleCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND))),
       titleColor(::GetSysColor(COLOR_ACTIVECAPTION)) {
     if (CWinApp::Current()) sectionName = CWinApp::Current()->GetAppName();
+    // A calendar on the desktop is seldom the active window: its tips show regardless.
+    ShowToolTipsWhileInactive(true);
 }
 
 CalendarDialog::~CalendarDialog() = default;
@@ -741,8 +743,7 @@ bool CalendarDialog::PreTranslateMessage(MSG& message) {
 INT_PTR CalendarDialog::OnToolHitTest(POINT point, TOOLINFOA* tool) const {
     if (PersistentDialog::OnToolHitTest(point, tool) == -1) return -1;
     // Every position is a tool of its own, so the text is asked for whenever the
-    // mouse moves; the tip shows while the window is inactive too.
-    tool->uFlags |= kToolAlwaysShown;
+    // mouse moves.
     return MAKELONG(point.x, point.y);
 }
 

@@ -29,7 +29,6 @@ public:
     INT_PTR OnToolHitTest(POINT point, TOOLINFOA* tool) const override {
         const INT_PTR hit = ScriptedDialog::OnToolHitTest(point, tool);
         if (hit == -1 || !toolPerPosition) return hit;
-        tool->uFlags |= kToolAlwaysShown;
         return MAKELONG(point.x, point.y);
     }
 
@@ -104,7 +103,7 @@ public:
     }
 };
 
-TEST_F(ToolTipTest, WhileTheWindowIsInactiveOnlyToolsMarkedAlwaysShownAskForText) {
+TEST_F(ToolTipTest, WhileTheWindowIsInactiveTipsAskForTextOnlyWhenShownWhileInactive) {
     OtherWindow other;
     DWORD quietUntil = 0;
     bool dialogActive = true;
@@ -117,7 +116,7 @@ TEST_F(ToolTipTest, WhileTheWindowIsInactiveOnlyToolsMarkedAlwaysShownAskForText
     dialog.WaitUntil([&] { return static_cast<LONG>(::GetTickCount() - quietUntil) >= 0; });
     dialog.Then([&] {
         EXPECT_TRUE(dialog.requests.empty());
-        dialog.toolPerPosition = true;
+        dialog.ShowToolTipsWhileInactive(true);
         dialog.MoveMouseTo(IDC_TEST_EDIT, POINT{8, 6});
     });
     dialog.WaitUntil([&] { return !dialog.requests.empty(); });

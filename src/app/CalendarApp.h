@@ -20,9 +20,6 @@ public:
     // once for a second copy.
     bool InitInstance() override;
 
-    // The locale chosen at start: the user's, or English (United States) when Shift
-    // and Ctrl were held.
-    std::uint32_t LocaleId() const { return localeId_; }
     // The calendar window while it runs.
     CalendarDialog* MainDialog() const { return mainDialog_; }
 

@@ -19,8 +19,6 @@ public:
     // Ends the modal loop after the message being handled.
     void EndDialog(INT_PTR result);
 
-    UINT GetTemplateId() const { return templateId_; }
-
 protected:
     // Changes the copy of the template the dialog is about to be made from.
     virtual void PrepareTemplate(DialogTemplate& dialogTemplate);

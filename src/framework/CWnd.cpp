@@ -446,10 +446,14 @@ bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
 }
 
 bool CWnd::CenterWindow() {
-    const RECT window = GetWindowRect();
-    const std::optional<POINT> position = CenteredPosition({window.right - window.left, window.bottom - window.top});
+    const std::optional<POINT> position = CenteredPosition();
     return position &&
            SetWindowPos(nullptr, position->x, position->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+std::optional<POINT> CWnd::CenteredPosition() const {
+    const RECT window = GetWindowRect();
+    return CenteredPosition({window.right - window.left, window.bottom - window.top});
 }
 
 std::optional<POINT> CWnd::CenteredPosition(SIZE size) const {

@@ -122,8 +122,9 @@ public:
     // Centres a child in its parent; a top-level window on its owner, or in the work
     // area of its screen when the owner is missing, hidden or minimised.
     bool CenterWindow();
-    // Where CenterWindow would put the window if it had that size; none when the
+    // Where CenterWindow puts the window, at its size or at another; none when the
     // screen's work area is unknown.
+    std::optional<POINT> CenteredPosition() const;
     std::optional<POINT> CenteredPosition(SIZE size) const;
     // Returns whether the window was visible before.
     bool ShowWindow(int command);

@@ -43,23 +43,25 @@ void DialogTemplate::WriteDword(size_t offset, DWORD value) {
     std::memcpy(bytes_.data() + offset, &value, sizeof value);
 }
 
-void DialogTemplate::ModifyStyle(DWORD remove, DWORD add) {
-    if (empty()) return;
-    const size_t offset = Extended() ? 12 : 0;
+void DialogTemplate::ModifyBits(size_t offset, DWORD remove, DWORD add) {
     WriteDword(offset, (ReadDword(offset) & ~remove) | add);
 }
 
+size_t DialogTemplate::StyleOffset() const { return Extended() ? 12 : 0; }
+
+void DialogTemplate::ModifyStyle(DWORD remove, DWORD add) {
+    if (!empty()) ModifyBits(StyleOffset(), remove, add);
+}
+
 void DialogTemplate::ModifyStyleEx(DWORD remove, DWORD add) {
-    if (empty()) return;
-    const size_t offset = Extended() ? 8 : 4;
-    WriteDword(offset, (ReadDword(offset) & ~remove) | add);
+    if (!empty()) ModifyBits(Extended() ? 8 : 4, remove, add);
 }
 
 bool DialogTemplate::ModifyItemStyle(int id, DWORD remove, DWORD add) {
     for (const Item& item : Items()) {
         const int itemId = Extended() ? static_cast<int>(ReadDword(item.id)) : ReadWord(item.id);
         if (itemId != id) continue;
-        WriteDword(item.style, (ReadDword(item.style) & ~remove) | add);
+        ModifyBits(item.style, remove, add);
         return true;
     }
     return false;
@@ -85,7 +87,7 @@ std::vector<DialogTemplate::Item> DialogTemplate::Items() const {
     std::vector<Item> items;
     if (empty()) return items;
     const bool extended = Extended();
-    const DWORD style = ReadDword(extended ? 12 : 0);
+    const DWORD style = ReadDword(StyleOffset());
     const WORD count = ReadWord(extended ? 16 : 8);
 
     // Menu, class and title; then the font, when the style says there is one.

@@ -34,6 +34,8 @@ private:
     DWORD ReadDword(size_t offset) const;
     WORD ReadWord(size_t offset) const;
     void WriteDword(size_t offset, DWORD value);
+    void ModifyBits(size_t offset, DWORD remove, DWORD add);
+    size_t StyleOffset() const;
     // The offset after a name or ordinal field, or a string field; none past the end.
     std::optional<size_t> SkipNameOrOrdinal(size_t offset) const;
     std::optional<size_t> SkipString(size_t offset) const;

@@ -154,8 +154,7 @@ void PersistentDialog::RestoreState() {
     if (placementRead) {
         placement = ToWindowPlacement(*storedPlacement);
     } else {
-        const RECT window = GetWindowRect();
-        centre = CenteredPosition({window.right - window.left, window.bottom - window.top});
+        centre = CenteredPosition();
     }
 
     // Centred and made topmost in one move: each move of a top-level window is a

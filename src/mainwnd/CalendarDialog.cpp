@@ -326,18 +326,26 @@ void CalendarDialog::RecheckDay() {
 
 void CalendarDialog::DeleteSchedule() {
     const std::string key = Win32Platform().dateKeys.Format(calendar.contextDate);
-    const std::string* text = calendar.FindSchedule(key);
-    if (!text) return;
-    const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + *text;
+    // The file as it is now: a change made outside since the last look stays.
+    calendar.LoadSchedules();
+    const std::string* found = calendar.FindSchedule(key);
+    if (!found) return;
+    const std::string text = *found;
+    const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + text;
     if (ShowMessageBox(question.c_str(), MB_OKCANCEL) != IDOK) return;
 
-    calendar.EraseSchedules(key);
-    const std::string path = SettingsFilePath();
-    const bool saved =
-        SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
-    // The file decides: a write the system reports as done may still not be there.
+    // The note the question named goes, and no other line; the file may have
+    // changed while the question was open.
     calendar.LoadSchedules();
-    if (!saved || calendar.FindSchedule(key)) ShowSchedulesNotSaved(*this, path);
+    if (calendar.EraseSchedules(key, text)) {
+        const std::vector<std::string> kept = calendar.schedules().SectionLines();
+        const std::string path = SettingsFilePath();
+        const bool saved =
+            SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
+        // The file decides: a write the system reports as done may still not be there.
+        calendar.LoadSchedules();
+        if (!saved || calendar.schedules().SectionLines() != kept) ShowSchedulesNotSaved(*this, path);
+    }
     RefreshSchedules();
 }
 

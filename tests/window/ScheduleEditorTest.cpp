@@ -13,6 +13,8 @@
 #include "WindowTestSupport.h"
 #include "resource.h"
 
+using window_test::LeftButton;
+using window_test::MovePointerTo;
 using window_test::Scripted;
 
 namespace {
@@ -112,9 +114,52 @@ TEST(ScheduleEditorTest, RowsAreAddedInTheirSortedPlaceEditedFoundByTypingDelete
 
     const std::string file = folder.Read("Wispane Calendar.ini");
     EXPECT_EQ(file.substr(file.find("[Schedule]")),
-              "[Schedule]\r\nSchedule=2026/2/3,Second\r\nSchedule=2026/2/3,Piano\r\n"
+              "[Schedule]\r\nSchedule=2026/2/3,Piano\r\nSchedule=2026/2/3,Second\r\n"
               "Schedule=2026/12/1,Dentist, then lunch\r\nSchedule=2026/11/29,Exam\r\n"
               "Schedule=2026/1/9,Other key\r\nSchedule=,no comma\r\n");
+}
+
+// The row the user clicked last is the one Delete takes, even when the click only
+// ended an edit; the row added for the day stays selected after Esc, and is not
+// written when it never got a name.
+TEST(ScheduleEditorTest, ButtonsActOnTheRowChosenLastAndAnUntouchedNewRowIsNotWritten) {
+    CWinApp app("Wispane Calendar");
+    TempDir folder;
+    folder.Write("Wispane Calendar.ini", "[Schedule]\r\nSchedule=2026/2/4,B\r\nSchedule=2026/2/3,A\r\n");
+
+    Scripted<ScheduleEditorDialog> dialog(nullptr);
+    dialog.settingsFilePath = folder.File("Wispane Calendar.ini");
+    dialog.dateText = "2026/2/5";
+    HWND list = nullptr;
+    const auto command = [&](int id) {
+        ::SendMessageA(dialog.GetSafeHwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    };
+    dialog.WaitUntil([] { return OpenBox() != nullptr; });
+    dialog.Then([&] {
+        list = dialog.GetDlgItem(IDC_SCHEDULE_LIST);
+        ::PostMessageA(OpenBox()->GetSafeHwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+    });
+    dialog.Then([&] {
+        ASSERT_EQ(OpenBox(), nullptr);
+        command(IDC_RENAME_SCHEDULE);
+        ASSERT_NE(OpenBox(), nullptr) << "Rename finds the new row";
+        EXPECT_EQ(OpenBox()->GetRow(), 2);
+        RECT first{LVIR_BOUNDS, 0, 0, 0};
+        ::SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&first));
+        MovePointerTo(list, {(first.left + first.right) / 2, (first.top + first.bottom) / 2});
+        LeftButton(MOUSEEVENTF_LEFTDOWN);
+        LeftButton(MOUSEEVENTF_LEFTUP);
+    });
+    dialog.WaitUntil([] { return OpenBox() == nullptr; });
+    dialog.Then([&] {
+        command(IDC_DELETE_SCHEDULE);
+        EXPECT_EQ(CListCtrl::GetItemText(list, 0, 1), "B") << "the clicked row went";
+        command(IDOK);
+    });
+    dialog.ThenEnd(kStillOpen);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    const std::string file = folder.Read("Wispane Calendar.ini");
+    EXPECT_EQ(file.substr(file.find("[Schedule]")), "[Schedule]\r\nSchedule=2026/2/4,B\r\n");
 }
 
 }  // namespace

@@ -87,11 +87,24 @@ bool OverwriteInPlace(const std::string& path, const std::string& contents) {
 
 // The copy takes the file's place: ReplaceFile keeps the file's attributes, its
 // security and its other streams; a file system without it still gets a move.
+// The marks a user may set on the file and expects to stay.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
 bool PutInPlace(const std::string& path, const std::string& copyPath) {
-    if (::ReplaceFileA(path.c_str(), copyPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-        return true;
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (!::ReplaceFileA(path.c_str(), copyPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
+        !::MoveFileExA(copyPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return false;
     }
-    return ::MoveFileExA(copyPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+    // Wine's replace, and the move, give the file the copy's attributes.
+    const DWORD now = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && now != INVALID_FILE_ATTRIBUTES &&
+        (now & kKeptAttributes) != (attributes & kKeptAttributes)) {
+        const DWORD kept = (now & ~(kKeptAttributes | FILE_ATTRIBUTE_NORMAL)) | (attributes & kKeptAttributes);
+        ::SetFileAttributesA(path.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return true;
 }
 
 bool FlushToDisk(const std::string& path) {

@@ -200,3 +200,91 @@ class ReadOnly(unittest.TestCase):
         self.assertEqual(calendar.schedule_lines(), [b"Schedule=" + key + b",Kept"])
         self.assertEqual(calendar.day_menu(17), [False, False], "the day still has its note")
         calendar.program.kill()
+
+
+def date_of(line):
+    """The date text of a section line, as the program reads it."""
+    value = line.split(b"=", 1)[1] if b"=" in line else line
+    return value.split(b",", 1)[0] if b"," in value else b""
+
+
+def as_row(line):
+    """The line as the editor writes it back: key "Schedule", date, comma, name."""
+    value = line.split(b"=", 1)[1] if b"=" in line else line
+    return b"Schedule=" + (value if b"," in value else b"," + value)
+
+
+class EveryNoteKept(unittest.TestCase):
+    """Ten thousand notes, three of them on one day, lines without a comma and with
+    another key: Delete Schedule takes the one note it names, the editor's saves keep
+    the order of the notes of a day and write nothing for a row never used, a save
+    that changes nothing leaves the file alone, and no other line is ever lost."""
+
+    def notes(self, key):
+        lines = [f"Schedule={key.format(day=15)},Dentist", f"Schedule={key.format(day=28)},Book club",
+                 f"Schedule={key.format(day=15)},Piano", "Schedule=no comma at all",
+                 f"Other={key.format(day=1).replace('2026', '2025')},other key",
+                 f"Schedule={key.format(day=15)},Violin, with a comma"]
+        lines += [f"Schedule={key.replace('2026', str(1990 + n % 30)).format(day=1 + n % 28)},Note {n}"
+                  for n in range(10000)]
+        return [line.encode() for line in lines]
+
+    def delete(self, calendar, day):
+        calendar.day_menu(day)
+        xdotool("key", "d")
+        boxes = wait_for(calendar.program.message_boxes, "the confirmation")
+        calendar.program.probe("dismiss")
+        return boxes[0]["texts"][0]
+
+    def save_editor_unchanged(self, calendar, day):
+        """The editor opened on a free day, its name editor left with Esc, Save && Close."""
+        calendar.day_menu(day)
+        xdotool("key", "e")
+        time.sleep(3)
+        xdotool("key", "Escape")
+        time.sleep(0.3)
+        xdotool("key", "alt+s")
+        wait_for(lambda: not calendar.program.windows()["windows"][0]["style"] & WS_DISABLED, "the editor closed")
+
+    def test_only_the_notes_deleted_go(self):
+        for locale in ("en_US.UTF-8", "ja_JP.UTF-8"):
+            key = KEYS[locale]
+            lines = self.notes(key)
+            calendar = Calendar(self, locale, b"\r\n".join(lines) + b"\r\n")
+            book_club, dentist = lines[1], lines[0]
+
+            self.assertIn(key.format(day=28) + " Book club", self.delete(calendar, 28))
+            kept = [line for line in lines if line != book_club]
+            wait_for(lambda: len(calendar.schedule_lines()) == len(kept), "the line gone")
+            self.assertEqual(calendar.schedule_lines(), sorted(kept, key=date_of), locale)
+
+            self.assertIn(key.format(day=15) + " Dentist", self.delete(calendar, 15))
+            kept.remove(dentist)
+            wait_for(lambda: len(calendar.schedule_lines()) == len(kept), "the first note of the day gone")
+            self.assertEqual(calendar.schedule_lines(), sorted(kept, key=date_of), locale)
+            self.assertGreater(calendar.green(15), 5, "the next note of the day shows")
+
+            self.save_editor_unchanged(calendar, 20)
+            written = calendar.program.read_bytes(SETTINGS)
+            rows = calendar.schedule_lines()
+            self.assertEqual(sorted(rows), sorted(as_row(line) for line in kept), "no row added, none lost")
+            day15 = [row for row in rows if date_of(row) == key.format(day=15).encode()]
+            self.assertEqual(day15, [as_row(lines[2]), as_row(lines[5])], "the notes of a day in their order")
+
+            stamp = os.stat(calendar.program.path(SETTINGS)).st_mtime_ns
+            time.sleep(1)
+            self.save_editor_unchanged(calendar, 3)
+            self.assertEqual(calendar.program.read_bytes(SETTINGS), written, "a second save changes no byte")
+            self.assertEqual(os.stat(calendar.program.path(SETTINGS)).st_mtime_ns, stamp, "nor the time stamp")
+            self.assertEqual(calendar.program.close_by_system(calendar.process), 0)
+            self.assertEqual(calendar.schedule_lines(), rows)
+
+            # Started and closed again without a change: the file is not written.
+            closed = calendar.program.read_bytes(SETTINGS)
+            stamp = os.stat(calendar.program.path(SETTINGS)).st_mtime_ns
+            process = calendar.program.start()
+            calendar.program.wait_for_window()
+            time.sleep(1)
+            self.assertEqual(calendar.program.close_by_system(process), 0)
+            self.assertEqual(calendar.program.read_bytes(SETTINGS), closed)
+            self.assertEqual(os.stat(calendar.program.path(SETTINGS)).st_mtime_ns, stamp, "nothing was written")

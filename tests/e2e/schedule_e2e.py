@@ -30,16 +30,19 @@ def is_schedule_green(rgb):
 class Calendar:
     """The program started on 10 December 2026 with a settings file."""
 
-    def __init__(self, test, locale="en_US.UTF-8", schedules=b""):
+    def __init__(self, test, locale="en_US.UTF-8", schedules=b"", font=None):
         self.program = Program(test)
         self.program.locale = locale
         self.program.date = f"{TODAY} 12:00:00"
         self.key = KEYS[locale]
         with open(self.program.path(SETTINGS), "wb") as file:
-            file.write(HEAD.encode() + b"[Schedule]\r\n" + schedules)
+            head = HEAD
+            if font:
+                head += f"Font={font[0]},0,0,0,400,0,0,0,1,0,0,0,0\r\nFontFace={font[1]}\r\n"
+            file.write(head.encode("cp932") + b"[Schedule]\r\n" + schedules)
         self.process = self.program.start()
         [self.window] = self.program.wait_for_window()["windows"]
-        self.cells = json.loads(self.program.probe("cells", TODAY))
+        self.cells = json.loads(self.program.probe("cells", TODAY, *(str(part) for part in font or ())))
 
     def screen_point(self, day, dx=0, dy=0):
         left, top, right, bottom = self.cells[f"2026-12-{day:02d}"]
@@ -288,3 +291,30 @@ class EveryNoteKept(unittest.TestCase):
             self.assertEqual(calendar.program.close_by_system(process), 0)
             self.assertEqual(calendar.program.read_bytes(SETTINGS), closed)
             self.assertEqual(os.stat(calendar.program.path(SETTINGS)).st_mtime_ns, stamp, "nothing was written")
+
+
+class EditorInAnyFont(unittest.TestCase):
+    """In the calendar fonts a user picks, from small to large, a note is typed,
+    renamed and saved with the editor, and nothing is written for a row never used."""
+
+    FACES = {"en_US.UTF-8": "Tahoma", "ja_JP.UTF-8": "ＭＳ Ｐゴシック"}
+
+    def editor(self, calendar, *keys):
+        calendar.day_menu(17)
+        xdotool("key", "e")
+        wait_for(lambda: calendar.program.windows()["windows"][0]["style"] & WS_DISABLED, "the editor")
+        time.sleep(1)
+        xdotool(*keys)
+        xdotool("key", "alt+s")
+        wait_for(lambda: not calendar.program.windows()["windows"][0]["style"] & WS_DISABLED, "the editor closed")
+
+    def test_a_note_is_typed_renamed_and_saved_at_every_size(self):
+        for locale, sizes in (("en_US.UTF-8", (12, 16, 20, 28)), ("ja_JP.UTF-8", (16, 28))):
+            for points in sizes:
+                calendar = Calendar(self, locale, font=(-(points * 96 // 72), self.FACES[locale]))
+                line = b"Schedule=" + calendar.key.format(day=17).encode()
+                self.editor(calendar, "type", "Piano")
+                self.assertEqual(calendar.schedule_lines(), [line + b",Piano"], (locale, points))
+                self.editor(calendar, "key", "ctrl+a", "type", "Violin")
+                self.assertEqual(calendar.schedule_lines(), [line + b",Violin"], (locale, points))
+                calendar.program.kill()

@@ -46,10 +46,10 @@ bool WriteWholeFile(const std::string& path, const std::string& contents) {
 }
 
 // The file a symbolic link leads to, where the new contents must go; the path
-// itself for a plain file, or when the target cannot be named in ANSI.
+// itself for a missing file, or when the target cannot be named in ANSI. Asked of
+// every file: under Wine a link of the host's file system is no reparse point,
+// and replacing it by name deleted the file it led to.
 std::string LinkTarget(const std::string& path) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_REPARSE_POINT)) return path;
     HANDLE opened = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);

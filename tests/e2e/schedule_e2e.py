@@ -318,3 +318,27 @@ class EditorInAnyFont(unittest.TestCase):
                 self.editor(calendar, "key", "ctrl+a", "type", "Violin")
                 self.assertEqual(calendar.schedule_lines(), [line + b",Violin"], (locale, points))
                 calendar.program.kill()
+
+
+class LinkedFile(unittest.TestCase):
+    """A settings file that is a symbolic link, or one name of a hard-linked file,
+    stays so through a save: the new contents reach the file it stands for."""
+
+    def test_a_delete_reaches_the_linked_file_and_the_link_stays(self):
+        calendar = Calendar(self, schedules=b"Schedule=12/16/2026,Dentist\r\nSchedule=12/17/2026,Piano\r\n")
+        calendar.program.kill()
+        path = calendar.program.path(SETTINGS)
+        real, other_name = path + ".real", path + ".other"
+        os.rename(path, real)
+        os.link(real, other_name)
+        os.symlink(real, path)
+        calendar.process = calendar.program.start()
+        calendar.program.wait_for_window()
+        calendar.day_menu(16)
+        xdotool("key", "d")
+        wait_for(calendar.program.message_boxes, "the confirmation")
+        calendar.program.probe("dismiss")
+        wait_for(lambda: calendar.schedule_lines() == [b"Schedule=12/17/2026,Piano"], "the line gone")
+        self.assertTrue(os.path.islink(path))
+        self.assertTrue(os.path.samefile(real, other_name), "the hard link stays")
+        calendar.program.kill()

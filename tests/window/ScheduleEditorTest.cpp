@@ -8,6 +8,7 @@
 #include "CInPlaceEdit.h"
 
 #include "CWinApp.h"
+#include "GdiObjects.h"
 #include "ScheduleEditorDialog.h"
 #include "TestPlatform.h"
 #include "WindowTestSupport.h"
@@ -160,6 +161,45 @@ TEST(ScheduleEditorTest, ButtonsActOnTheRowChosenLastAndAnUntouchedNewRowIsNotWr
     ASSERT_EQ(dialog.DoModal(), IDOK);
     const std::string file = folder.Read("Wispane Calendar.ini");
     EXPECT_EQ(file.substr(file.find("[Schedule]")), "[Schedule]\r\nSchedule=2026/2/4,B\r\n");
+}
+
+// In a large calendar font the dialog grows: both columns fit the list, the name
+// one wide enough to type in, and the buttons keep the dialog's own font below it.
+TEST(ScheduleEditorTest, TheDialogMakesRoomForALargeFont) {
+    CWinApp app("Wispane Calendar");
+    TempDir folder;
+    const Font large(::CreateFontA(-37, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, "Tahoma"));
+    Scripted<ScheduleEditorDialog> dialog(nullptr);
+    dialog.settingsFilePath = folder.File("Wispane Calendar.ini");
+    dialog.dateText = "2026/12/17";
+    dialog.font = large.get();
+    dialog.WaitUntil([] { return OpenBox() != nullptr; });
+    dialog.Then([&] {
+        HWND list = dialog.GetDlgItem(IDC_SCHEDULE_LIST);
+        RECT client{};
+        ::GetClientRect(list, &client);
+        const auto width = [list](int column) { return static_cast<int>(::SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0)); };
+        EXPECT_LE(width(0) + width(1), client.right);
+        EXPECT_GE(width(1), 12 * 14) << "room for a name of twelve characters";
+        const auto placeOf = [&](HWND child) {
+            RECT rect{};
+            ::GetWindowRect(child, &rect);
+            ::MapWindowPoints(HWND_DESKTOP, dialog.GetSafeHwnd(), reinterpret_cast<POINT*>(&rect), 2);
+            return rect;
+        };
+        const RECT dialogClient = dialog.GetClientRect();
+        const RECT listPlace = placeOf(list);
+        for (int id : {IDC_RENAME_SCHEDULE, IDC_DELETE_SCHEDULE, IDOK, IDCANCEL}) {
+            HWND button = dialog.GetDlgItem(id);
+            const RECT place = placeOf(button);
+            EXPECT_GE(place.top, listPlace.bottom) << id;
+            EXPECT_LE(place.right, dialogClient.right) << id;
+            EXPECT_LE(place.bottom, dialogClient.bottom) << id;
+            EXPECT_NE(reinterpret_cast<HFONT>(::SendMessageA(button, WM_GETFONT, 0, 0)), large.get()) << id;
+        }
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
 }
 
 }  // namespace

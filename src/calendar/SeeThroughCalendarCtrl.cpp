@@ -1,5 +1,7 @@
 #include "SeeThroughCalendarCtrl.h"
 
+#include <utility>
+
 #include "Clock.h"
 #include "DateKeys.h"
 #include "DeviceContexts.h"
@@ -97,7 +99,13 @@ LRESULT SeeThroughCalendarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM l
         if (OnLeftButtonDown(point)) return 0;
         break;
     case WM_RBUTTONDOWN:
-        if (OnRightButtonDown(point)) return 0;
+        controlSawRightPress = !OnRightButtonDown(point);
+        if (!controlSawRightPress) return 0;
+        break;
+    case WM_RBUTTONUP:
+        // The control answers a release with its own "Go to today" menu: only the
+        // presses it saw are released to it.
+        if (!std::exchange(controlSawRightPress, false)) return 0;
         break;
     default:
         break;

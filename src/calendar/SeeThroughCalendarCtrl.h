@@ -55,4 +55,5 @@ private:
     int selectionCell = -1;
     int selectionDay = 0;
     bool selectionBold = false;
+    bool controlSawRightPress = false;  // the right button's press went on to the control
 };

@@ -248,14 +248,15 @@ void SeeThroughCalendarCtrl::ShowTitleColouredMarks(HDC dc) {
     if (!selected) return;
 
     // The same picture with the title's text colour in the title's background slot. A
-    // colour change invalidates the control: the update it had before is put back.
+    // colour change invalidates the control: the update it had before is put back. Its
+    // child windows (the year's box), which its painting covers, stay due to be drawn.
     HWND window = GetSafeHwnd();
     Region pending = Region::Rectangle({});
     const bool hadUpdate = pending && ::GetUpdateRgn(window, pending.get(), FALSE) > NULLREGION;
     SetColor(MCSC_TITLEBK, GetColor(MCSC_TITLETEXT));
     DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
     SetColor(MCSC_TITLEBK, titleBackground);
-    ::ValidateRect(window, nullptr);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
     if (hadUpdate) ::InvalidateRgn(window, pending.get(), TRUE);
 
     // Below the title both pictures differ only where the marks are white in this one.

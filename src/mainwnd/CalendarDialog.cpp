@@ -687,8 +687,7 @@ bool CalendarDialog::OnPaint() {
     calendar.FindLayoutAgain();
     BuildSeeThroughRegion();
     DefaultProc(WM_PAINT, 0, 0);
-    // With the calendar's own windows (the year's box), which a new region may uncover.
-    calendar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    calendar.RedrawWindow();
     // Tips are wanted only once the pointer comes: their window is made after the
     // first picture, not before it.
     EnableToolTips();

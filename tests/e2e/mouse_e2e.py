@@ -86,7 +86,7 @@ class CalendarAnswers(unittest.TestCase):
         xdotool("mousemove", str(left + year), str(top + row), "click", "1")
         wait_for(lambda: screen(band).count((0, 0, right - left, band[3] - top),
                                             lambda rgb: rgb == DESKTOP) < holes - 150,
-                 f"{self.locale}: the year's edit box and spin buttons whole", 5)
+                 f"{self.locale}: the year's edit box and spin buttons whole", 10)
         xdotool("key", "Escape")
 
     def test_after_delete_schedule_the_title_drags_and_opens_the_options_menu(self):
@@ -96,8 +96,10 @@ class CalendarAnswers(unittest.TestCase):
         wait_for(calendar.program.message_boxes, "the confirmation")
         xdotool("key", "Return")
         wait_for(lambda: not calendar.schedule_lines(), "the line gone")
+        wait_for(lambda: not calendar.program.message_boxes(), "the confirmation gone")
         left, top = calendar.window["rect"][:2]
-        xdotool("mousemove", str(left + 40), str(top + 8), "mousedown", "1")
+        # The press is held while the program, however busy, takes it.
+        xdotool("mousemove", str(left + 40), str(top + 8), "mousedown", "1", "sleep", "0.5")
         for step in range(1, 6):
             xdotool("mousemove", str(left + 40 + 10 * step), str(top + 8 + 5 * step))
         xdotool("mouseup", "1")

@@ -99,9 +99,11 @@ private:
     void NavigateMonth(UINT command);
 
     void OnTimer(UINT_PTR id);
-    void StartDayChangeTimer();
+    // Armed for the next midnight, or for a second from now (a test switch).
+    void StartDayChangeTimer(bool withinASecond = false);
     void StartMinuteTimer();
-    // A new day: the calendar moves today and refreshes its marks.
+    // A new day: the calendar moves today and refreshes its marks; while a menu is
+    // open, once it has closed.
     void MoveToNewDay();
     // After the clock jumped or the computer woke: the timer re-armed, and the
     // day moved at once when it changed meanwhile.
@@ -135,4 +137,6 @@ private:
     COLORREF backgroundColor = RGB(255, 255, 255);
     COLORREF titleColor;
     bool paintPosted = false;
+    bool menuOpen = false;
+    bool newDayPending = false;
 };

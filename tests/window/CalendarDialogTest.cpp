@@ -119,7 +119,7 @@ TEST_F(CalendarDialogTest, WithoutSettingsItUsesTheIconTitleFontAndFitsOneMonth)
 }
 
 TEST_F(CalendarDialogTest, AStoredFontWinsOverTheIconTitleFont) {
-    Store("[Wispane Calendar]\r\nFont=-19,0,0,0,700,0,0,0,0,0,0,0,0\r\nFontFace=Tahoma\r\n");
+    Store("[Wispane Calendar]\r\nFont=-19,0,0,0,700,0,0,0,1,0,0,0,0\r\nFontFace=Tahoma\r\n");
     TestCalendarDialog dialog(nullptr);
     dialog.Then([&] {
         const LOGFONTA font = FontOf(Calendar(dialog));

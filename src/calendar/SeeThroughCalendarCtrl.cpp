@@ -236,8 +236,10 @@ void SeeThroughCalendarCtrl::RepaintSelectionCell(HDC dc, int cell, const std::s
         ::DrawTextA(dc, text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 
+    // Over the same pixels as the white: its last column and row left white would
+    // frame the day on a coloured background.
     ::SetROP2(dc, R2_MASKPEN);
-    ::Rectangle(dc, area.left, area.top, area.right, area.bottom);
+    ::Rectangle(dc, area.left, area.top, area.right + 1, area.bottom + 1);
 }
 
 void SeeThroughCalendarCtrl::DrawTodayLine() {

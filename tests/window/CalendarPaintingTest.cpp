@@ -176,8 +176,9 @@ TEST_F(SeeThroughPaintingTest, AColouredMonthBackgroundFillsTheRepaintedSelectio
     calendar.tintCells = false;
     const Picture painted = Paint(calendar);
 
-    // White, black digits, then masked with the background: nothing outside it.
-    const std::vector<POINT> cell = MarkedPartOf(scene.PixelsOf(calendar, COleDateTime(2025, 6, 4)));
+    // White, black digits, then masked with the background: nothing outside it, and
+    // no white frame left along the cell's edges.
+    const std::vector<POINT>& cell = scene.PixelsOf(calendar, COleDateTime(2025, 6, 4));
     int cream = 0;
     for (POINT point : cell) {
         ASSERT_EQ(painted.At(point) & kCream, painted.At(point)) << point.x << ',' << point.y;

@@ -1,5 +1,8 @@
 #include "SeeThroughCalendarCtrl.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "Clock.h"
 #include "DateKeys.h"
 #include "DeviceContexts.h"
@@ -58,7 +61,29 @@ SeeThroughCalendarCtrl::SeeThroughCalendarCtrl(Platform& platform)
 bool SeeThroughCalendarCtrl::OnGetDayState(NMDAYSTATE& request, LRESULT& result) {
     const LocalTime now = platform().clock.Now();
     if (SameMonth(GetMonthRange(GMR_VISIBLE).first, now)) SetCurSel(SystemTimeOf(now));
-    return HolidayCalendarCtrl::OnGetDayState(request, result);
+    const bool handled = HolidayCalendarCtrl::OnGetDayState(request, result);
+    if (request.prgDayState) {
+        request.prgDayState = const_cast<MONTHDAYSTATE*>(PlatformDayStates(
+            request.cDayState, reinterpret_cast<const std::uint32_t*>(request.prgDayState)));
+    }
+    return handled;
+}
+
+void SeeThroughCalendarCtrl::SetControlDayStates(int count, const std::uint32_t* states) {
+    HolidayCalendarCtrl::SetControlDayStates(
+        count, reinterpret_cast<const std::uint32_t*>(PlatformDayStates(count, states)));
+}
+
+const MONTHDAYSTATE* SeeThroughCalendarCtrl::PlatformDayStates(int count, const std::uint32_t* states) {
+    // `states` may be the copy made before, handed back through the notification.
+    std::vector<MONTHDAYSTATE> copy(states, states + std::max(count, 0));
+    // One month shows: the first and the last word are the months around it.
+    if (copy.size() >= 3) {
+        copy.front() = 0;
+        copy.back() = 0;
+    }
+    platformDayStates = std::move(copy);
+    return platformDayStates.data();
 }
 
 CellGeometry SeeThroughCalendarCtrl::OwnGeometry() const {

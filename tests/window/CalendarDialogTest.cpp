@@ -362,6 +362,79 @@ TEST_F(CalendarDialogTest, TheDayHighlightLeavesNoTraceAndLeftClicksSelectNothin
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
 }
 
+// Midnight while the day menu is open, which is then closed.
+HWND dialogOfMenu = nullptr;
+HWND calendarAfterMidnight = nullptr;
+
+void CALLBACK MidnightAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    constexpr WPARAM kDayChangeTimer = 100;
+    ::SendMessageA(dialogOfMenu, WM_TIMER, kDayChangeTimer, 0);
+    calendarAfterMidnight = ::GetDlgItem(dialogOfMenu, IDC_CALENDAR);
+    ::EndMenu();
+}
+
+// The calendar a day menu was opened on stays until the menu and its caller are
+// done with it (they draw on it as the menu goes); the new day's calendar follows.
+TEST_F(CalendarDialogTest, MidnightWithTheDayMenuOpenRemakesTheCalendarAfterTheMenu) {
+    TestCalendarDialog dialog(nullptr);
+    HWND menuCalendar = nullptr;
+    dialog.Then([] {});
+    dialog.Then([&] {
+        menuCalendar = Calendar(dialog);
+        const auto day = FindPoint(dialog, [](const MCHITTESTINFO& hit) {
+            return hit.uHit == MCHT_CALENDARDATE && hit.st.wDay == 15;
+        });
+        ASSERT_TRUE(day);
+        dialogOfMenu = dialog.GetSafeHwnd();
+        calendarAfterMidnight = nullptr;
+        ::SetTimer(nullptr, 0, 300, &MidnightAndCloseMenu);
+        ::SendMessageA(menuCalendar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(day->x + 3, day->y + 3));
+        EXPECT_EQ(calendarAfterMidnight, menuCalendar) << "kept while the menu shows";
+        EXPECT_EQ(Calendar(dialog), menuCalendar) << "kept until the click is handled";
+    });
+    dialog.WaitUntil([&] { return Calendar(dialog) != menuCalendar; });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen) << "a new calendar after the menu";
+}
+
+// Keys held down through the system's input, released when it goes.
+class HeldKeys {
+public:
+    HeldKeys() { Press(0); }
+    ~HeldKeys() { Press(KEYEVENTF_KEYUP); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    static void Press(DWORD flags) {
+        for (BYTE key : {VK_SHIFT, VK_CONTROL}) ::keybd_event(key, 0, flags, 0);
+    }
+};
+
+// Shift and Ctrl bring only the first day change of a start within a second: held
+// as the timer is armed again later (here as the clock is set), they do not.
+TEST_F(CalendarDialogTest, ShiftAndCtrlHeldLaterLeaveTheDayChangeAtMidnight) {
+    TestCalendarDialog dialog(nullptr);
+    HWND calendar = nullptr;
+    DWORD armed = 0;
+    const auto held = [] { return (::GetAsyncKeyState(VK_SHIFT) & 0x8000) && (::GetAsyncKeyState(VK_CONTROL) & 0x8000); };
+    // The window system may set the keys back as the window becomes active: until
+    // they were held all along, again.
+    dialog.WaitUntil([&] {
+        calendar = Calendar(dialog);
+        HeldKeys keys;
+        if (!held()) return false;
+        dialog.Send(WM_TIMECHANGE);
+        armed = ::GetTickCount();
+        return held();
+    });
+    dialog.WaitUntil([&] { return ::GetTickCount() - armed > 2000; });
+    dialog.Then([&] { EXPECT_EQ(Calendar(dialog), calendar) << "no new day two seconds later"; });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
 class CalendarDialogKeysTest : public CalendarDialogTest, public ::testing::WithParamInterface<bool> {};
 
 TEST_P(CalendarDialogKeysTest, EnterNeverClosesAndEscOnlyWhenChosen) {

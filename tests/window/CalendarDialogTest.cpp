@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "CWinApp.h"
 #include "CalendarDialog.h"
@@ -180,8 +181,9 @@ TEST_F(CalendarDialogTest, AStoredPlaceOutOfReachComesBackOnScreen) {
 }
 
 // A font the month cannot be shown in is ignored like an incomplete one: the
-// window keeps its default font and size, and a save writes that font.
-TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
+// window keeps its default font and size, and a save writes that font. Too large,
+// too large for the system to make, vertical, rotated, or without digits.
+TEST_F(CalendarDialogTest, AStoredFontTheMonthCannotBeShownInIsIgnored) {
     SIZE normal{};
     {
         TestCalendarDialog dialog(nullptr);
@@ -192,18 +194,27 @@ TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
         dialog.ThenEnd(kStillOpen);
         ASSERT_EQ(dialog.DoModal(), kStillOpen);
     }
-    for (const char* height : {"100000", "-100000", "-3000"}) {
-        Store(std::string("[Wispane Calendar]\r\nFont=") + height + ",0,0,0,400,0,0,0,0,0,0,0,0\r\nFontFace=Tahoma\r\n");
+    const std::pair<std::string, std::string> unusable[] = {
+        {"100000,0,0,0,400,0,0,0,0,0,0,0,0", "Tahoma"},
+        {"-100000,0,0,0,400,0,0,0,0,0,0,0,0", "Tahoma"},
+        {"-3000,0,0,0,400,0,0,0,0,0,0,0,0", "Tahoma"},
+        {"-15,0,0,0,400,0,0,0,128,0,0,0,0", "@IPAGothic"},
+        {"-15,0,900,900,400,0,0,0,128,0,0,0,0", "IPAGothic"},
+        {"-15,0,0,0,400,0,0,0,0,0,0,0,0", "Droid Sans Fallback"},
+    };
+    for (const auto& [font, face] : unusable) {
+        SCOPED_TRACE(font + " " + face);
+        Store("[Wispane Calendar]\r\nFont=" + font + "\r\nFontFace=" + face + "\r\n");
         TestCalendarDialog dialog(nullptr);
         dialog.Then([&] {
             const RECT window = dialog.GetWindowRect();
-            EXPECT_EQ(window.right - window.left, normal.cx) << height;
-            EXPECT_EQ(window.bottom - window.top, normal.cy) << height;
+            EXPECT_EQ(window.right - window.left, normal.cx);
+            EXPECT_EQ(window.bottom - window.top, normal.cy);
         });
         dialog.ThenEnd(kStillOpen);
         EXPECT_EQ(dialog.DoModal(), kStillOpen);
-        const std::string stored = StoredValue(app_.GetProfileName(), "Font");
-        EXPECT_NE(stored.rfind(std::string(height) + ",", 0), 0u) << stored;
+        EXPECT_NE(StoredValue(app_.GetProfileName(), "Font") + StoredValue(app_.GetProfileName(), "FontFace"),
+                  font + face);
     }
 }
 

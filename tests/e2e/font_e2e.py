@@ -23,13 +23,18 @@ class FontChoice(unittest.TestCase):
         return keys["Font"], keys["FontFace"]
 
     def open_font_dialog(self, program, window):
-        """Font... from the options, with the pointer on the dialog: without a window
-        manager the keyboard goes to the window under it."""
-        program.command(ID_CHOOSE_FONT)
-        wait_for(program.message_boxes, "the font dialog")
-        time.sleep(0.3)
+        """Font... from the options, with the pointer on the calendar: without a window
+        manager the keyboard goes to the program under it. Returns the dialog's caption."""
         left, top = window["rect"][:2]
         xdotool("mousemove", str(left + 5), str(top + 5))
+        program.command(ID_CHOOSE_FONT)
+        caption = wait_for(program.message_boxes, "the font dialog")[0]["caption"]
+        time.sleep(0.3)
+        return caption
+
+    def wait_for_end_of(self, program, caption):
+        wait_for(lambda: all(box["caption"] != caption for box in program.message_boxes()),
+                 "the end of the font dialog")
 
     def test_the_dialog_opens_on_the_font_in_use_and_refuses_one_the_month_cannot_show(self):
         program = Program(self)
@@ -42,9 +47,9 @@ class FontChoice(unittest.TestCase):
         size = size_of(window["rect"])
 
         # OK without touching anything keeps the font as it is.
-        self.open_font_dialog(program, window)
+        dialog = self.open_font_dialog(program, window)
         xdotool("key", "Return")
-        wait_for(lambda: not program.message_boxes(), "the end of the font dialog")
+        self.wait_for_end_of(program, dialog)
         time.sleep(0.5)
         self.assertEqual(program.message_boxes(), [], "no refusal")
         self.assertEqual(size_of(program.windows()["windows"][0]["rect"]), size, "the same font, the same size")

@@ -39,9 +39,10 @@ bool IsUpright(HDC dc, const LOGFONTA& asked) {
 
 bool HasEveryGlyph(HDC dc, const std::wstring& text) {
     std::vector<WORD> glyphs(text.size());
+    // A font the system cannot say this of is not refused for it.
     if (::GetGlyphIndicesW(dc, text.c_str(), static_cast<int>(text.size()), glyphs.data(),
                            GGI_MARK_NONEXISTING_GLYPHS) == GDI_ERROR) {
-        return false;
+        return true;
     }
     return std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
 }

@@ -54,7 +54,8 @@ protected:
     void BeforeRestore() override;
     int LoadSettings() override;
     void SaveSettings(SettingsFile& settings) override;
-    // The month in the font must be measurable and fit the work area of the monitor.
+    // The month must be readable in the font (upright, every character it writes,
+    // about the size asked for) and fit the work area of the monitor.
     bool IsUsableFont(HFONT font) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;

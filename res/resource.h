@@ -55,6 +55,7 @@
 #define IDS_SETTINGS_NAME               130   // base name of the settings file
 #define IDS_MAIL_ADDRESS                131
 #define IDS_FIRST_RUN_HINT              132
+#define IDS_FONT_CANNOT_SHOW_MONTH      133
 #define IDS_COLUMN_DATE                 155
 #define IDS_COLUMN_NAME                 156
 #define IDS_SELECT_SCHEDULE             176

@@ -63,7 +63,29 @@ SeeThroughCalendarCtrl::SeeThroughCalendarCtrl(Platform& platform)
 bool SeeThroughCalendarCtrl::OnGetDayState(NMDAYSTATE& request, LRESULT& result) {
     const LocalTime now = platform().clock.Now();
     if (SameMonth(GetMonthRange(GMR_VISIBLE).first, now)) SetCurSel(SystemTimeOf(now));
-    return HolidayCalendarCtrl::OnGetDayState(request, result);
+    const bool handled = HolidayCalendarCtrl::OnGetDayState(request, result);
+    if (request.prgDayState) {
+        request.prgDayState = const_cast<MONTHDAYSTATE*>(PlatformDayStates(
+            request.cDayState, reinterpret_cast<const std::uint32_t*>(request.prgDayState)));
+    }
+    return handled;
+}
+
+void SeeThroughCalendarCtrl::SetControlDayStates(int count, const std::uint32_t* states) {
+    HolidayCalendarCtrl::SetControlDayStates(
+        count, reinterpret_cast<const std::uint32_t*>(PlatformDayStates(count, states)));
+}
+
+const MONTHDAYSTATE* SeeThroughCalendarCtrl::PlatformDayStates(int count, const std::uint32_t* states) {
+    // `states` may be the copy made before, handed back through the notification.
+    std::vector<MONTHDAYSTATE> copy(states, states + std::max(count, 0));
+    // One month shows: the first and the last word are the months around it.
+    if (copy.size() >= 3) {
+        copy.front() = 0;
+        copy.back() = 0;
+    }
+    platformDayStates = std::move(copy);
+    return platformDayStates.data();
 }
 
 CellGeometry SeeThroughCalendarCtrl::OwnGeometry() const {
@@ -329,8 +351,10 @@ void SeeThroughCalendarCtrl::RepaintSelectionCell(HDC dc, int cell, const std::s
         ::DrawTextA(dc, text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 
+    // Over the same pixels as the white: its last column and row left white would
+    // frame the day on a coloured background.
     ::SetROP2(dc, R2_MASKPEN);
-    ::Rectangle(dc, area.left, area.top, area.right, area.bottom);
+    ::Rectangle(dc, area.left, area.top, area.right + 1, area.bottom + 1);
 }
 
 void SeeThroughCalendarCtrl::DrawTodayLine() {

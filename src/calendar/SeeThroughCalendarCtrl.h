@@ -1,4 +1,5 @@
 #pragma once
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,7 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     // Keeps today selected while the current month shows, then answers the request.
     bool OnGetDayState(NMDAYSTATE& request, LRESULT& result) override;
+    void SetControlDayStates(int count, const std::uint32_t* states) override;
 
 private:
     // Cells of exactly one month filling the client area from its left edge.
@@ -64,6 +66,12 @@ private:
     RECT TitleButtonRect(UINT hit, int y) const;
     void DrawTodayLine(HDC dc);
 
+    // The marks the platform gets: none on the days of the months shown only in
+    // part. It draws those in bold light grey, in some fonts so faint that the
+    // tint leaves no digit; the overlay colours them all the same.
+    const MONTHDAYSTATE* PlatformDayStates(int count, const std::uint32_t* states);
+
+    std::vector<MONTHDAYSTATE> platformDayStates;
     std::string dateFormat;
     std::string timeFormat;  // without seconds
     int selectionCell = -1;

@@ -3,6 +3,7 @@
 #include <array>
 #include <vector>
 
+#include "ColorBits.h"
 #include "PrintFormat.h"
 #include "ScanFormat.h"
 
@@ -21,11 +22,11 @@ int ConfigSettings::Read(std::string_view text) {
     alwaysOnTop = wasRead(1) ? flag(1) : defaults.alwaysOnTop;
     if (wasRead(2)) seeThrough = flag(2);
     if (wasRead(3)) closeByEsc = flag(3);
-    if (wasRead(4)) backgroundColor = fields[3];
+    if (wasRead(4)) backgroundColor = ColorBits(fields[3]);
     todayLineHidden = wasRead(5) ? flag(5) : defaults.todayLineHidden;
     noTodayMark = wasRead(6) ? flag(6) : defaults.noTodayMark;
     if (wasRead(7)) seeThroughTitleBar = flag(7);
-    if (wasRead(8)) scheduleColor = fields[7];
+    if (wasRead(8)) scheduleColor = ColorBits(fields[7]);
     if (wasRead(9)) showTime = flag(9);
     return static_cast<int>(fields.size());
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "ColorBits.h"
 #include "PrintFormat.h"
 #include "ScanFormat.h"
 
@@ -13,7 +14,7 @@ constexpr std::string_view kFormat = "%x,%x,%x,%x,%x,%x,%x,%x,%x,%x,%x,%x,%x,%x,
 CustomColors CustomColors::Parse(std::string_view text) {
     const std::vector<std::uint32_t> fields = ScanFields(text, kFormat);
     CustomColors colors;
-    std::copy(fields.begin(), fields.end(), colors.slots.begin());
+    std::transform(fields.begin(), fields.end(), colors.slots.begin(), ColorBits);
     return colors;
 }
 

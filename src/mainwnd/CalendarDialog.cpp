@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <climits>
-#include <cstdlib>
 
 #include "AboutDialog.h"
 #include "AnsiPath.h"
@@ -16,6 +15,7 @@
 #include "DelayLoaded.h"
 #include "DeviceContexts.h"
 #include "InactiveTitleColor.h"
+#include "MonthFont.h"
 #include "MonthNavigation.h"
 #include "ReachablePlacement.h"
 #include "ResourceLanguage.h"
@@ -40,6 +40,8 @@ constexpr UINT_PTR kMinuteTimer = 400;
 constexpr UINT kSavePeriod = 300000;
 constexpr UINT kSavePeriodAfterMove = 1000;
 constexpr UINT kFirstRunHintDelay = 200;
+// Posted to itself when a day change came while a menu was open.
+constexpr UINT kNewDayAfterMenu = WM_USER + 501;
 
 COleDateTime Today() {
     const LocalTime now = Win32Platform().clock.Now();
@@ -132,7 +134,8 @@ bool CalendarDialog::OnInitDialog() {
     KeepWithinReach();
 
     if (!FileExists(SettingsFilePath())) SetTimer(kFirstRunHintTimer, kFirstRunHintDelay);
-    StartDayChangeTimer();
+    // Shift and Ctrl held as the window opens bring the first day change within a second.
+    StartDayChangeTimer(ShiftAndCtrlHeld());
     SetTimer(kSaveTimer, kSavePeriod);
     accelerators = ResourceLanguage::LoadAcceleratorResource(IDR_CALENDAR_ACCEL);
     return true;
@@ -303,9 +306,8 @@ void CalendarDialog::OnTimer(UINT_PTR id) {
     }
 }
 
-void CalendarDialog::StartDayChangeTimer() {
-    SetTimer(kDayChangeTimer,
-             static_cast<UINT>(MillisecondsToNextMidnight(Win32Platform().clock, ShiftAndCtrlHeld())));
+void CalendarDialog::StartDayChangeTimer(bool withinASecond) {
+    SetTimer(kDayChangeTimer, static_cast<UINT>(MillisecondsToNextMidnight(Win32Platform().clock, withinASecond)));
 }
 
 void CalendarDialog::StartMinuteTimer() {
@@ -313,6 +315,11 @@ void CalendarDialog::StartMinuteTimer() {
 }
 
 void CalendarDialog::MoveToNewDay() {
+    // The calendar may still draw on its window as a menu closes: a new window comes after.
+    if (menuOpen) {
+        newDayPending = true;
+        return;
+    }
     RecreateCalendar();
     RefreshSchedules();
 }
@@ -419,7 +426,11 @@ void CalendarDialog::ChooseScheduleColor() {
 }
 
 void CalendarDialog::ChooseCalendarFont() {
-    if (!ChooseDialogFont()) return;
+    const FontChoice choice = ChooseDialogFont();
+    if (choice == FontChoice::Refused) {
+        ShowMessageBox(ResourceLanguage::LoadStringOrEmpty(IDS_FONT_CANNOT_SHOW_MONTH).c_str(), MB_ICONEXCLAMATION | MB_OK);
+    }
+    if (choice != FontChoice::Chosen) return;
     FitToCalendar();
     RequestRegionRebuild();
     StoreState(false);
@@ -501,23 +512,12 @@ bool CalendarDialog::IsUsableFont(HFONT font) {
     calendar.SetFont(previous, false);
 
     const std::optional<LOGFONTA> asked = Font::Describe(font);
-    TEXTMETRICA made{};
-    {
-        ClientDC dc(GetSafeHwnd());
-        SelectedObject selected(dc.get(), font);
-        if (!asked || !dc || !selected || !::GetTextMetricsA(dc.get(), &made)) return false;
-    }
     const std::optional<RECT> area = WorkAreaOf(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST));
-    if (!month || !area) return false;
-    // A size the system cannot make comes out as a font of a pixel or two: a
-    // positive height asks for the cell, a negative one for the characters.
-    const long long askedHeight = std::abs(static_cast<long long>(asked->lfHeight));
-    const long long madeHeight = asked->lfHeight > 0 ? made.tmHeight : made.tmHeight - made.tmInternalLeading;
-    const long long width = month->right - month->left;
-    const long long height = month->bottom - month->top;
-    // The title, the weekday names and six weeks are at least eight lines of text.
-    return 2 * madeHeight >= askedHeight && height >= 8LL * made.tmHeight && width <= area->right - area->left &&
-           height <= area->bottom - area->top;
+    ClientDC dc(GetSafeHwnd());
+    SelectedObject selected(dc.get(), font);
+    if (!month || !area || !asked || !dc || !selected) return false;
+    return CanShowMonth(dc.get(), *asked, {month->right - month->left, month->bottom - month->top},
+                        {area->right - area->left, area->bottom - area->top});
 }
 
 ConfigSettings CalendarDialog::CurrentConfig() const {
@@ -587,6 +587,20 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         OnTimer(wParam);
         break;
+    case WM_ENTERMENULOOP:
+        menuOpen = true;
+        break;
+    case WM_EXITMENULOOP:
+        // Sent while the menu's caller has yet to return: the new day waits for the queue.
+        menuOpen = false;
+        if (newDayPending) Post(kNewDayAfterMenu);
+        break;
+    case kNewDayAfterMenu:
+        if (newDayPending && !menuOpen) {
+            newDayPending = false;
+            MoveToNewDay();
+        }
+        return 0;
     case WM_TIMECHANGE:
         RecheckDay();
         break;

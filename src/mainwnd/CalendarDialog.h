@@ -54,7 +54,8 @@ protected:
     void BeforeRestore() override;
     int LoadSettings() override;
     void SaveSettings(SettingsFile& settings) override;
-    // The month in the font must be measurable and fit the work area of the monitor.
+    // The month must be readable in the font (upright, every character it writes,
+    // about the size asked for) and fit the work area of the monitor.
     bool IsUsableFont(HFONT font) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -99,9 +100,11 @@ private:
     void NavigateMonth(UINT command);
 
     void OnTimer(UINT_PTR id);
-    void StartDayChangeTimer();
+    // Armed for the next midnight, or for a second from now (a test switch).
+    void StartDayChangeTimer(bool withinASecond = false);
     void StartMinuteTimer();
-    // A new day: the calendar moves today and refreshes its marks.
+    // A new day: the calendar moves today and refreshes its marks; while a menu is
+    // open, once it has closed.
     void MoveToNewDay();
     // After the clock jumped or the computer woke: the timer re-armed, and the
     // day moved at once when it changed meanwhile.
@@ -133,4 +136,6 @@ private:
     COLORREF backgroundColor = RGB(255, 255, 255);
     COLORREF titleColor;
     bool paintPosted = false;
+    bool menuOpen = false;
+    bool newDayPending = false;
 };

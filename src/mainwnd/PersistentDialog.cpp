@@ -1,5 +1,6 @@
 #include "PersistentDialog.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
@@ -185,28 +186,42 @@ bool PersistentDialog::DestroyWindow() {
     return CDialog::DestroyWindow();
 }
 
-bool PersistentDialog::ChooseDialogFont() {
+std::string PersistentDialog::FaceInUse() const {
+    char face[LF_FACESIZE] = {};
+    ClientDC dc(GetSafeHwnd());
+    SelectedObject selected(dc.get(), GetDialogFont());
+    if (!dc || !selected || ::GetTextFaceA(dc.get(), LF_FACESIZE, face) == 0) return {};
+    return face;
+}
+
+PersistentDialog::FontChoice PersistentDialog::ChooseDialogFont() {
     // The dialog edits a copy: Wine's writes the selection into it even when cancelled.
     LOGFONTA chosen = logicalFont;
+    const std::string face = FaceInUse();
+    if (!face.empty()) {
+        std::memset(chosen.lfFaceName, 0, sizeof chosen.lfFaceName);
+        std::memcpy(chosen.lfFaceName, face.data(), std::min(face.size(), sizeof chosen.lfFaceName - 1));
+    }
     CHOOSEFONTA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetSafeHwnd();
     dialog.lpLogFont = &chosen;
     dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
-    if (!ShowFontDialog(dialog)) return false;
+    if (!ShowFontDialog(dialog)) return FontChoice::Cancelled;
 
     // The system's character set, whatever the chosen font's own: the text the
     // dialog shows is in the system's code page.
-    logicalFont = chosen;
     {
         ClientDC dc(GetSafeHwnd());
-        if (dc) logicalFont.lfCharSet = static_cast<BYTE>(::GetTextCharset(dc.get()));
+        if (dc) chosen.lfCharSet = static_cast<BYTE>(::GetTextCharset(dc.get()));
     }
-    if (Font font = Font::Create(logicalFont)) {
-        UseOwnFont(std::move(font));
-        dirty = true;
-    }
-    return true;
+    Font font = Font::Create(chosen);
+    if (!font) return FontChoice::Chosen;
+    if (!IsUsableFont(font.get())) return FontChoice::Refused;
+    logicalFont = chosen;
+    UseOwnFont(std::move(font));
+    dirty = true;
+    return FontChoice::Chosen;
 }
 
 void PersistentDialog::ToggleTopmost() {

@@ -46,8 +46,10 @@ protected:
     // Writes font, placement and the subclass's options, all in one safe save of
     // the settings file (SaveSafely); false when the file was not written.
     bool StoreState(bool force);
-    // The font dialog on the logical font; true when it ended with OK.
-    bool ChooseDialogFont();
+    enum class FontChoice { Cancelled, Chosen, Refused };
+    // The font dialog on the font in use. A font chosen that IsUsableFont refuses
+    // is not taken: the font in use stays.
+    FontChoice ChooseDialogFont();
     void ToggleTopmost();
     // Whether the window was last made topmost.
     bool IsTopmost() const { return topmost; }
@@ -71,6 +73,9 @@ protected:
 
 private:
     void DescribeOwnFont();
+    // The face the system made of the own font: the font dialog finds a face only by
+    // a name it lists, and a substitute name such as "MS Shell Dlg" is none of them.
+    std::string FaceInUse() const;
     // Moves the window to the position too, when there is one.
     void SetTopmost(bool on, std::optional<POINT> position = std::nullopt);
 

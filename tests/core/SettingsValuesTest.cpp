@@ -176,7 +176,17 @@ TEST(ConfigSettings, OverlongNumbersWrapInsteadOfFailing) {
     EXPECT_EQ(config.Read("4294967296,99999999999999999999,1,123456789abc,0,1,0,0,1"), 9);
     EXPECT_FALSE(config.alwaysOnTop);  // 2^32 wraps to 0
     EXPECT_TRUE(config.seeThrough);
-    EXPECT_EQ(config.backgroundColor, 0x56789ABCu);
+    EXPECT_EQ(config.backgroundColor, 0x00789ABCu);
+}
+
+// A hand edit such as ffffffff must still give a colour, not a palette index.
+TEST(ConfigSettings, ColoursKeepOnlyTheirTwentyFourBits) {
+    ConfigSettings config;
+    EXPECT_EQ(config.Read("1,0,0,ffffffff,0,1,0,01000000,1"), 9);
+    EXPECT_EQ(config.backgroundColor, 0x00FFFFFFu);
+    EXPECT_EQ(config.scheduleColor, 0u);
+    EXPECT_EQ(CustomColors::Parse("ffffffff,ff00bf00").slots[0], 0x00FFFFFFu);
+    EXPECT_EQ(CustomColors::Parse("ffffffff,ff00bf00").slots[1], 0x0000BF00u);
 }
 
 TEST(ConfigSettings, RoundTripsEveryOption) {
@@ -230,10 +240,10 @@ TEST(CustomColors, WritesLowercaseWithoutPaddingAndReadsItBack) {
     colors.slots[0] = 0;
     colors.slots[1] = 0x00ABCDEF;
     colors.slots[2] = 0x0000BF00;
-    colors.slots[15] = 0xFFFFFFFF;
+    colors.slots[15] = 0x00102030;
     const std::string text = colors.Format();
     EXPECT_EQ(text, "0,abcdef,bf00,ffffff,ffffff,ffffff,ffffff,ffffff,ffffff,ffffff,ffffff,ffffff,"
-                    "ffffff,ffffff,ffffff,ffffffff");
+                    "ffffff,ffffff,ffffff,102030");
     EXPECT_EQ(CustomColors::Parse(text), colors);
     EXPECT_EQ(CustomColors::Parse(text + ",1,2"), colors);
 }

@@ -9,6 +9,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "CWinApp.h"
 #include "CalendarDialog.h"
@@ -119,7 +120,7 @@ TEST_F(CalendarDialogTest, WithoutSettingsItUsesTheIconTitleFontAndFitsOneMonth)
 }
 
 TEST_F(CalendarDialogTest, AStoredFontWinsOverTheIconTitleFont) {
-    Store("[Wispane Calendar]\r\nFont=-19,0,0,0,700,0,0,0,0,0,0,0,0\r\nFontFace=Tahoma\r\n");
+    Store("[Wispane Calendar]\r\nFont=-19,0,0,0,700,0,0,0,1,0,0,0,0\r\nFontFace=Tahoma\r\n");
     TestCalendarDialog dialog(nullptr);
     dialog.Then([&] {
         const LOGFONTA font = FontOf(Calendar(dialog));
@@ -180,8 +181,9 @@ TEST_F(CalendarDialogTest, AStoredPlaceOutOfReachComesBackOnScreen) {
 }
 
 // A font the month cannot be shown in is ignored like an incomplete one: the
-// window keeps its default font and size, and a save writes that font.
-TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
+// window keeps its default font and size, and a save writes that font. Too large,
+// too large for the system to make, vertical, rotated, or without digits.
+TEST_F(CalendarDialogTest, AStoredFontTheMonthCannotBeShownInIsIgnored) {
     SIZE normal{};
     {
         TestCalendarDialog dialog(nullptr);
@@ -192,18 +194,27 @@ TEST_F(CalendarDialogTest, AStoredFontTooLargeToShowIsIgnored) {
         dialog.ThenEnd(kStillOpen);
         ASSERT_EQ(dialog.DoModal(), kStillOpen);
     }
-    for (const char* height : {"100000", "-100000", "-3000"}) {
-        Store(std::string("[Wispane Calendar]\r\nFont=") + height + ",0,0,0,400,0,0,0,0,0,0,0,0\r\nFontFace=Tahoma\r\n");
+    const std::pair<std::string, std::string> unusable[] = {
+        {"100000,0,0,0,400,0,0,0,0,0,0,0,0", "Tahoma"},
+        {"-100000,0,0,0,400,0,0,0,0,0,0,0,0", "Tahoma"},
+        {"-3000,0,0,0,400,0,0,0,0,0,0,0,0", "Tahoma"},
+        {"-15,0,0,0,400,0,0,0,128,0,0,0,0", "@IPAGothic"},
+        {"-15,0,900,900,400,0,0,0,128,0,0,0,0", "IPAGothic"},
+        {"-15,0,0,0,400,0,0,0,0,0,0,0,0", "Droid Sans Fallback"},
+    };
+    for (const auto& [font, face] : unusable) {
+        SCOPED_TRACE(font + " " + face);
+        Store("[Wispane Calendar]\r\nFont=" + font + "\r\nFontFace=" + face + "\r\n");
         TestCalendarDialog dialog(nullptr);
         dialog.Then([&] {
             const RECT window = dialog.GetWindowRect();
-            EXPECT_EQ(window.right - window.left, normal.cx) << height;
-            EXPECT_EQ(window.bottom - window.top, normal.cy) << height;
+            EXPECT_EQ(window.right - window.left, normal.cx);
+            EXPECT_EQ(window.bottom - window.top, normal.cy);
         });
         dialog.ThenEnd(kStillOpen);
         EXPECT_EQ(dialog.DoModal(), kStillOpen);
-        const std::string stored = StoredValue(app_.GetProfileName(), "Font");
-        EXPECT_NE(stored.rfind(std::string(height) + ",", 0), 0u) << stored;
+        EXPECT_NE(StoredValue(app_.GetProfileName(), "Font") + StoredValue(app_.GetProfileName(), "FontFace"),
+                  font + face);
     }
 }
 
@@ -358,6 +369,79 @@ TEST_F(CalendarDialogTest, TheDayHighlightLeavesNoTraceAndLeftClicksSelectNothin
         EXPECT_FALSE(SamePixels(*pictureDuringMenu, before)) << "highlighted while the menu is open";
         EXPECT_TRUE(SamePixels(Picture::OfWindow(calendar), before)) << "every pixel back";
     });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+}
+
+// Midnight while the day menu is open, which is then closed.
+HWND dialogOfMenu = nullptr;
+HWND calendarAfterMidnight = nullptr;
+
+void CALLBACK MidnightAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    constexpr WPARAM kDayChangeTimer = 100;
+    ::SendMessageA(dialogOfMenu, WM_TIMER, kDayChangeTimer, 0);
+    calendarAfterMidnight = ::GetDlgItem(dialogOfMenu, IDC_CALENDAR);
+    ::EndMenu();
+}
+
+// The calendar a day menu was opened on stays until the menu and its caller are
+// done with it (they draw on it as the menu goes); the new day's calendar follows.
+TEST_F(CalendarDialogTest, MidnightWithTheDayMenuOpenRemakesTheCalendarAfterTheMenu) {
+    TestCalendarDialog dialog(nullptr);
+    HWND menuCalendar = nullptr;
+    dialog.Then([] {});
+    dialog.Then([&] {
+        menuCalendar = Calendar(dialog);
+        const auto day = FindPoint(dialog, [](const MCHITTESTINFO& hit) {
+            return hit.uHit == MCHT_CALENDARDATE && hit.st.wDay == 15;
+        });
+        ASSERT_TRUE(day);
+        dialogOfMenu = dialog.GetSafeHwnd();
+        calendarAfterMidnight = nullptr;
+        ::SetTimer(nullptr, 0, 300, &MidnightAndCloseMenu);
+        ::SendMessageA(menuCalendar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(day->x + 3, day->y + 3));
+        EXPECT_EQ(calendarAfterMidnight, menuCalendar) << "kept while the menu shows";
+        EXPECT_EQ(Calendar(dialog), menuCalendar) << "kept until the click is handled";
+    });
+    dialog.WaitUntil([&] { return Calendar(dialog) != menuCalendar; });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen) << "a new calendar after the menu";
+}
+
+// Keys held down through the system's input, released when it goes.
+class HeldKeys {
+public:
+    HeldKeys() { Press(0); }
+    ~HeldKeys() { Press(KEYEVENTF_KEYUP); }
+    HeldKeys(const HeldKeys&) = delete;
+    HeldKeys& operator=(const HeldKeys&) = delete;
+
+private:
+    static void Press(DWORD flags) {
+        for (BYTE key : {VK_SHIFT, VK_CONTROL}) ::keybd_event(key, 0, flags, 0);
+    }
+};
+
+// Shift and Ctrl bring only the first day change of a start within a second: held
+// as the timer is armed again later (here as the clock is set), they do not.
+TEST_F(CalendarDialogTest, ShiftAndCtrlHeldLaterLeaveTheDayChangeAtMidnight) {
+    TestCalendarDialog dialog(nullptr);
+    HWND calendar = nullptr;
+    DWORD armed = 0;
+    const auto held = [] { return (::GetAsyncKeyState(VK_SHIFT) & 0x8000) && (::GetAsyncKeyState(VK_CONTROL) & 0x8000); };
+    // The window system may set the keys back as the window becomes active: until
+    // they were held all along, again.
+    dialog.WaitUntil([&] {
+        calendar = Calendar(dialog);
+        HeldKeys keys;
+        if (!held()) return false;
+        dialog.Send(WM_TIMECHANGE);
+        armed = ::GetTickCount();
+        return held();
+    });
+    dialog.WaitUntil([&] { return ::GetTickCount() - armed > 2000; });
+    dialog.Then([&] { EXPECT_EQ(Calendar(dialog), calendar) << "no new day two seconds later"; });
     dialog.ThenEnd(kStillOpen);
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
 }

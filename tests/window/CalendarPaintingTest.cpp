@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <vector>
 
 #include "CalendarTestSupport.h"
@@ -176,8 +177,9 @@ TEST_F(SeeThroughPaintingTest, AColouredMonthBackgroundFillsTheRepaintedSelectio
     calendar.tintCells = false;
     const Picture painted = Paint(calendar);
 
-    // White, black digits, then masked with the background: nothing outside it.
-    const std::vector<POINT> cell = MarkedPartOf(scene.PixelsOf(calendar, COleDateTime(2025, 6, 4)));
+    // White, black digits, then masked with the background: nothing outside it, and
+    // no white frame left along the cell's edges.
+    const std::vector<POINT>& cell = scene.PixelsOf(calendar, COleDateTime(2025, 6, 4));
     int cream = 0;
     for (POINT point : cell) {
         ASSERT_EQ(painted.At(point) & kCream, painted.At(point)) << point.x << ',' << point.y;
@@ -236,6 +238,39 @@ TEST_F(SeeThroughPaintingTest, TheTodayBandShowsTheClockAndFollowsIt) {
     const Picture nextMinute = Picture::OfWindow(calendar.GetSafeHwnd());
     EXPECT_GT(Differences(nextMinute, painted, bandTop, painted.height()), 0);
     EXPECT_EQ(Differences(nextMinute, painted, 0, bandTop), 0);
+}
+
+// Marked days of the next month keep digits as plain as their neighbours': a bold
+// copy of the platform's light grey can be so faint that the tint wipes it out.
+TEST_F(SeeThroughPaintingTest, MarkedDaysOfTheNextMonthKeepTheirDigits) {
+    // The program's default font: in Japanese a face whose small sizes are bitmaps.
+    LOGFONTA iconTitle{};
+    ASSERT_TRUE(::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof iconTitle, &iconTitle, 0));
+    const Font font = Font::Create(iconTitle);
+    scene.dir.Write("Holiday.ini", "[USA]\r\nDate=2025,2025,7,1,Next Month\r\n[JPN]\r\nDate=2025,2025,7,1,Next Month\r\n");
+    scene.Open(calendar, 4);
+    calendar.SetFont(font.get(), false);
+    const RECT month = calendar.GetMinReqRect().value_or(RECT{});
+    calendar.SetWindowPos(nullptr, 0, 0, month.right - month.left, month.bottom - month.top,
+                          SWP_NOZORDER | SWP_NOACTIVATE);
+    const Picture painted = Paint(calendar);
+    const Picture platform = Picture::PrintedBy(calendar.GetSafeHwnd());
+    const std::vector<POINT> plain = MarkedPartOf(scene.PixelsOf(calendar, COleDateTime(2025, 7, 3)));
+    const std::size_t plainInk = InkOf(plain, platform).size();
+    ASSERT_GE(plainInk, 5u);
+
+    // A "1" has less ink than a "3": a third of it is still a digit, where the
+    // faint one keeps a pixel.
+    for (const COleDateTime& day : {COleDateTime(2025, 7, 1), COleDateTime(2025, 7, 2)}) {
+        const std::vector<POINT> marked = MarkedPartOf(scene.PixelsOf(calendar, day));
+        std::map<COLORREF, int> colours;
+        for (POINT point : marked) ++colours[painted.At(point)];
+        const int background = std::max_element(colours.begin(), colours.end(), [](const auto& a, const auto& b) {
+                                   return a.second < b.second;
+                               })->second;
+        EXPECT_GE(marked.size() - static_cast<std::size_t>(background), plainInk / 3)
+            << scene.platform.dateKeys.Format(day);
+    }
 }
 
 // A month reached without the control asking for its marks (here a selection)

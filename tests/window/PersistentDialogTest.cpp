@@ -30,6 +30,7 @@ public:
     bool visibleAfterInit = false;
 
     using PersistentDialog::ChooseDialogFont;
+    using PersistentDialog::FontChoice;
     using PersistentDialog::placementRead;
     using PersistentDialog::StoreState;
 
@@ -191,7 +192,7 @@ TEST_F(PersistentDialogTest, ACancelledFontDialogChangesNothing) {
     bool chosen = true;
     dialog.Then([&] {
         FontDialogDriver cancel(IDCANCEL);
-        chosen = dialog.ChooseDialogFont();
+        chosen = dialog.ChooseDialogFont() == TestDialog::FontChoice::Chosen;
     });
     dialog.ThenEnd(kDone);
     ASSERT_EQ(dialog.DoModal(), kDone);
@@ -208,7 +209,7 @@ TEST_F(PersistentDialogTest, AChosenFontTakesTheSystemsCharacterSet) {
     BYTE characterSet = 0xFF;
     dialog.Then([&] {
         FontDialogDriver confirm(IDOK);
-        chosen = dialog.ChooseDialogFont();
+        chosen = dialog.ChooseDialogFont() == TestDialog::FontChoice::Chosen;
         characterSet = FontOf(dialog.GetDlgItem(IDC_TEST_EDIT)).lfCharSet;
     });
     dialog.ThenEnd(kDone);

@@ -7,7 +7,7 @@ PACKAGES=(
   cmake g++ make python3
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
-  wine wine64 xvfb xauth x11-xserver-utils faketime xdotool imagemagick fonts-ipafont-gothic
+  wine wine64 xvfb xauth x11-xserver-utils faketime xdotool imagemagick fonts-ipafont-gothic fonts-droid-fallback
   clang libclang-rt-14-dev
   locales
 )

@@ -3,8 +3,11 @@
 #include <windows.h>
 
 #include <optional>
+#include <vector>
 
+#include "AnsiPath.h"
 #include "NamedMutex.h"
+#include "WideText.h"
 
 namespace {
 
@@ -45,30 +48,52 @@ bool WriteWholeFile(const std::string& path, const std::string& contents) {
     return file && WriteAll(file.get(), contents);
 }
 
+// A text the system writes into a buffer, grown until the text fits; empty when
+// the system fails.
+template <typename Write>
+std::wstring WrittenText(Write write) {
+    std::wstring text(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length = write(text.data(), static_cast<DWORD>(text.size()));
+        if (length == 0) return {};
+        if (length < text.size()) {
+            text.resize(length);
+            return text;
+        }
+        text.resize(length + 1);
+    }
+}
+
 // The file a symbolic link leads to, where the new contents must go; the path
-// itself for a missing file, or when the target cannot be named in ANSI. Asked of
-// every file: under Wine a link of the host's file system is no reparse point,
-// and replacing it by name deleted the file it led to.
+// itself for a plain or a missing file. Asked of every file: under Wine a link of
+// the host's file system is no reparse point, and replacing it by name deleted the
+// file it led to.
 std::string LinkTarget(const std::string& path) {
     HANDLE opened = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
     if (!file) return path;
-    std::string target(MAX_PATH, '\0');
-    for (;;) {
-        const DWORD length = ::GetFinalPathNameByHandleA(file.get(), target.data(), static_cast<DWORD>(target.size()),
-                                                         FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
-        if (length == 0) return path;
-        if (length < target.size()) {
-            target.resize(length);
-            break;
-        }
-        target.resize(length + 1);
+    std::wstring target = WrittenText([&](wchar_t* buffer, DWORD size) {
+        return ::GetFinalPathNameByHandleW(file.get(), buffer, size, FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    });
+    // "\\?\C:\..." and "\\?\UNC\server\..." as the other calls take them.
+    if (target.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+        target = L"\\\\" + target.substr(8);
+    } else if (target.rfind(L"\\\\?\\", 0) == 0) {
+        target = target.substr(4);
     }
-    // "\\?\C:\..." and "\\?\UNC\server\..." as the ANSI calls take them.
-    if (target.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + target.substr(8);
-    if (target.rfind("\\\\?\\", 0) == 0) return target.substr(4);
-    return target;
+    // The given path at length: a plain file is its own target, kept under the
+    // name it was given (perhaps a short one, which the ANSI calls can open).
+    const std::wstring given = WideFromMultiByte(CP_ACP, path);
+    const std::wstring full = WrittenText(
+        [&](wchar_t* buffer, DWORD size) { return ::GetFullPathNameW(given.c_str(), size, buffer, nullptr); });
+    const std::wstring whole =
+        WrittenText([&](wchar_t* buffer, DWORD size) { return ::GetLongPathNameW(full.c_str(), buffer, size); });
+    if (target.empty() ||
+        ::CompareStringOrdinal(whole.c_str(), -1, target.c_str(), -1, TRUE) == CSTR_EQUAL) {
+        return path;
+    }
+    return AnsiPathFor(target);
 }
 
 // More than one name for the file: replacing it would part the names.
@@ -85,26 +110,31 @@ bool OverwriteInPlace(const std::string& path, const std::string& contents) {
     return file && WriteAll(file.get(), contents) && ::SetEndOfFile(file.get()) && ::FlushFileBuffers(file.get());
 }
 
-// The copy takes the file's place: ReplaceFile keeps the file's attributes, its
-// security and its other streams; a file system without it still gets a move.
 // The marks a user may set on the file and expects to stay.
 constexpr DWORD kKeptAttributes =
     FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
 
-bool PutInPlace(const std::string& path, const std::string& copyPath) {
+// The copy takes what makes the file the same file to its user: its marks, its
+// access rules and its creation time. ReplaceFile would do this too, but not in
+// one step: Wine's moves the file aside first, and a reader or a crash in between
+// finds no file. A rename over the file is one step everywhere.
+void TakeOverIdentity(const std::string& path, const std::string& copyPath) {
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
-    if (!::ReplaceFileA(path.c_str(), copyPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
-        !::MoveFileExA(copyPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return false;
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & kKeptAttributes)) {
+        ::SetFileAttributesA(copyPath.c_str(), attributes & kKeptAttributes);
     }
-    // Wine's replace, and the move, give the file the copy's attributes.
-    const DWORD now = ::GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && now != INVALID_FILE_ATTRIBUTES &&
-        (now & kKeptAttributes) != (attributes & kKeptAttributes)) {
-        const DWORD kept = (now & ~(kKeptAttributes | FILE_ATTRIBUTE_NORMAL)) | (attributes & kKeptAttributes);
-        ::SetFileAttributesA(path.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    DWORD needed = 0;
+    ::GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, nullptr, 0, &needed);
+    std::vector<BYTE> security(needed);
+    if (needed && ::GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, security.data(), needed, &needed)) {
+        ::SetFileSecurityA(copyPath.c_str(), DACL_SECURITY_INFORMATION, security.data());
     }
-    return true;
+    const FileHandle file = OpenFile(path, GENERIC_READ, OPEN_EXISTING);
+    FILETIME created{};
+    if (file && ::GetFileTime(file.get(), &created, nullptr, nullptr)) {
+        const FileHandle copy = OpenFile(copyPath, FILE_WRITE_ATTRIBUTES, OPEN_EXISTING);
+        if (copy) ::SetFileTime(copy.get(), &created, nullptr, nullptr);
+    }
 }
 
 bool FlushToDisk(const std::string& path) {
@@ -149,7 +179,8 @@ bool SaveSafely(const std::string& path, const std::function<bool(const std::str
             } else if (HasOtherNames(target)) {
                 saved = OverwriteInPlace(target, *after);
             } else {
-                saved = PutInPlace(target, copyPath);
+                TakeOverIdentity(target, copyPath);
+                saved = ::MoveFileExA(copyPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
             }
         }
     }

@@ -12,27 +12,28 @@
 #include "PrivateProfile.h"
 
 namespace {
+constexpr const char* kHolidayFile = "Holiday.ini";
+constexpr const char* kSettingsFile = "Wispane Calendar.ini";
 constexpr std::uint32_t kLocales[] = {1041, 1033};
 constexpr int kYears[] = {1984, 1985, 2006, 2007, 2019, 2026};
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const FuzzWorkspace& workspace = FuzzWorkspace::Get();
-    Platform& platform = PortablePlatform();
+    FuzzWorkspace& workspace = FuzzWorkspace::Get();
+    Platform& platform = workspace.platform();
     const std::string body(reinterpret_cast<const char*>(data), size);
-    workspace.Write("Holiday.ini", "[JPN]\n" + body + "\n[USA]\n" + body + "\n");
+    workspace.Write(kHolidayFile, "[JPN]\n" + body + "\n[USA]\n" + body + "\n");
 
-    const std::string settings = workspace.File("Wispane Calendar.ini");
-    workspace.Write("Wispane Calendar.ini", "");
+    workspace.Write(kSettingsFile, "");
     const std::string block = SectionBlock(InputLines(data, size));
-    platform.profile.WriteSection("JPN", block.c_str(), settings.c_str());
-    platform.profile.WriteSection("USA", block.c_str(), settings.c_str());
+    platform.profile.WriteSection("JPN", block.c_str(), kSettingsFile);
+    platform.profile.WriteSection("USA", block.c_str(), kSettingsFile);
 
     for (const std::uint32_t lcid : kLocales) {
         HolidayCalendarModel model(platform);
         model.lcid = lcid;
-        model.holidayFile = workspace.File("Holiday.ini");
-        model.settingsFilePath = settings;
+        model.holidayFile = kHolidayFile;
+        model.settingsFilePath = kSettingsFile;
         for (const int year : kYears) model.BuildHolidays(year);
 
         HolidayCalendarModel::ForgetHolidayTablesYear();

@@ -48,7 +48,6 @@ void ComputeWithSection(std::string_view section) {
     long result = 0;
     model.OnGetDayState(request, &result);
     model.WriteSchedulesSection(model.settingsFilePath);
-    model.RefreshDayStates();
 }
 
 }  // namespace

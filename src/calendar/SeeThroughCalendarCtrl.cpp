@@ -1,5 +1,8 @@
 #include "SeeThroughCalendarCtrl.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "Clock.h"
 #include "DateKeys.h"
 #include "DeviceContexts.h"
@@ -17,6 +20,8 @@ constexpr int kColumns = 7;
 constexpr int kWeeks = 6;
 constexpr LONG kBold = 700;
 constexpr int kFormattedSize = 128;
+// The kind of place a hit-test code names (title, calendar, ...), without the part.
+constexpr UINT kHitKindMask = 0xFFFF0000;
 
 SYSTEMTIME SystemTimeOf(const LocalTime& time) {
     SYSTEMTIME result{};
@@ -97,7 +102,20 @@ LRESULT SeeThroughCalendarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM l
         if (OnLeftButtonDown(point)) return 0;
         break;
     case WM_RBUTTONDOWN:
-        if (OnRightButtonDown(point)) return 0;
+        controlSawRightPress = !OnRightButtonDown(point);
+        if (!controlSawRightPress) return 0;
+        break;
+    case WM_PARENTNOTIFY:
+        // The year's edit box and spin buttons come and go: the owner's see-through
+        // region must take them in or let them go.
+        if (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY) {
+            ::SendMessageA(GetParent(), WM_PARENTNOTIFY, wParam, lParam);
+        }
+        break;
+    case WM_RBUTTONUP:
+        // The control answers a release with its own "Go to today" menu: only the
+        // presses it saw are released to it.
+        if (!std::exchange(controlSawRightPress, false)) return 0;
         break;
     default:
         break;
@@ -198,6 +216,7 @@ void SeeThroughCalendarCtrl::PaintOverlay(HDC dc) {
         RefreshSelection();
     }
     if (layout.layoutPending) return;
+    ShowTitleColouredMarks(dc);
 
     {
         const CellGeometry cells = OwnGeometry();
@@ -216,6 +235,80 @@ void SeeThroughCalendarCtrl::PaintOverlay(HDC dc) {
                    {0, layout.headerTop, width, headerBottom});
     }
     if (!(GetStyle() & MCS_NOTODAY) && showTimeLine) DrawTodayLine(dc);
+}
+
+void SeeThroughCalendarCtrl::ShowTitleColouredMarks(HDC dc) {
+    const COLORREF titleBackground = GetColor(MCSC_TITLEBK);
+    if (titleBackground != GetColor(MCSC_MONTHBK) || layout.headerTop <= 0) return;
+    const RECT client = GetClientRect();
+    MemoryDC memory = MemoryDC::CompatibleWith(dc);
+    Bitmap picture = Bitmap::Compatible(dc, client.right, client.bottom);
+    if (!memory || !picture) return;
+    SelectedObject selected(memory.get(), picture.get());
+    if (!selected) return;
+
+    // The same picture with the title's text colour in the title's background slot. A
+    // colour change invalidates the control: the update it had before is put back. Its
+    // child windows (the year's box), which its painting covers, stay due to be drawn.
+    HWND window = GetSafeHwnd();
+    Region pending = Region::Rectangle({});
+    const bool hadUpdate = pending && ::GetUpdateRgn(window, pending.get(), FALSE) > NULLREGION;
+    SetColor(MCSC_TITLEBK, GetColor(MCSC_TITLETEXT));
+    DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory.get()), PRF_CLIENT | PRF_ERASEBKGND);
+    SetColor(MCSC_TITLEBK, titleBackground);
+    ::RedrawWindow(window, nullptr, nullptr, RDW_VALIDATE | RDW_NOCHILDREN);
+    if (hadUpdate) ::InvalidateRgn(window, pending.get(), TRUE);
+
+    // Below the title both pictures differ only where the marks are white in this one.
+    const int top = layout.headerTop;
+    ::BitBlt(dc, 0, top, client.right, client.bottom - top, memory.get(), 0, top, SRCAND);
+}
+
+int SeeThroughCalendarCtrl::TitleBandHeight() const {
+    const RECT client = GetClientRect();
+    int height = 0;
+    while (height < client.bottom && (HitTest({client.right / 2, height}).uHit & kHitKindMask) == MCHT_TITLE) {
+        ++height;
+    }
+    return std::max(height, 1);
+}
+
+RECT SeeThroughCalendarCtrl::TitleButtonRect(UINT hit, int y) const {
+    const RECT client = GetClientRect();
+    RECT button{};
+    int x = 0;
+    while (x < client.right && HitTest({x, y}).uHit != hit) ++x;
+    if (x == client.right) return button;
+    button.left = x;
+    while (x < client.right && HitTest({x, y}).uHit == hit) ++x;
+    button.right = x;
+    const int middle = (button.left + button.right) / 2;
+    int top = y;
+    while (top > 0 && HitTest({middle, top - 1}).uHit == hit) --top;
+    int bottom = y + 1;
+    while (bottom < client.bottom && HitTest({middle, bottom}).uHit == hit) ++bottom;
+    button.top = top;
+    button.bottom = bottom;
+    return button;
+}
+
+std::vector<RECT> SeeThroughCalendarCtrl::SolidAreas() const {
+    std::vector<RECT> areas;
+    // Their faces are as white as the see-through title around them.
+    const int row = TitleBandHeight() / 2;
+    for (UINT hit : {MCHT_TITLEBTNPREV, MCHT_TITLEBTNNEXT}) {
+        const RECT button = TitleButtonRect(hit, row);
+        if (!::IsRectEmpty(&button)) areas.push_back(button);
+    }
+    // The control prints only its own client area, never its child windows.
+    for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        if (!::IsWindowVisible(child)) continue;
+        RECT area{};
+        ::GetWindowRect(child, &area);
+        ::MapWindowPoints(HWND_DESKTOP, GetSafeHwnd(), reinterpret_cast<POINT*>(&area), 2);
+        areas.push_back(area);
+    }
+    return areas;
 }
 
 // Paints the cell as an unselected day: white, the number in black, then masked

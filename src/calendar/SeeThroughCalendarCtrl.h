@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "HolidayCalendarCtrl.h"
 
@@ -22,6 +23,13 @@ public:
     // The day menu at a screen point for contextDate: "Delete Schedule" only for a
     // day with a schedule. The chosen command goes to the top-level window.
     void ShowScheduleMenu(int x, int y);
+
+    // Rows from the top whose hit test is the title.
+    int TitleBandHeight() const;
+    // What a user must be able to reach whatever its colour, in client coordinates:
+    // the whole face of both arrow buttons and the control's own child windows (the
+    // year's edit box and spin buttons while they show).
+    std::vector<RECT> SolidAreas() const;
 
     COleDateTime contextDate;   // the day last right-clicked
     bool showTimeLine = true;   // the today line shows date and time
@@ -48,6 +56,12 @@ private:
     void InvertCell(HDC dc, const RECT& cell) const;
     // What this class adds to the platform's picture, into `dc`.
     void PaintOverlay(HDC dc);
+    // The weekday names, their rule, the selection and today's mark, which the control
+    // draws in the title's background colour, in the title's text colour instead
+    // when that background is the month's own and would hide them.
+    void ShowTitleColouredMarks(HDC dc);
+    // The extent of the title button under `hit` on the title's row y; empty when none.
+    RECT TitleButtonRect(UINT hit, int y) const;
     void DrawTodayLine(HDC dc);
 
     std::string dateFormat;
@@ -55,4 +69,5 @@ private:
     int selectionCell = -1;
     int selectionDay = 0;
     bool selectionBold = false;
+    bool controlSawRightPress = false;  // the right button's press went on to the control
 };

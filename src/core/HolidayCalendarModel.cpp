@@ -105,7 +105,9 @@ void HolidayCalendarModel::LoadSchedules() { schedules_.Load(platform_, settings
 
 const std::string* HolidayCalendarModel::FindSchedule(const std::string& key) const { return schedules_.Find(key); }
 
-void HolidayCalendarModel::EraseSchedules(const std::string& key) { schedules_.Erase(key); }
+bool HolidayCalendarModel::EraseSchedules(const std::string& key, const std::string& text) {
+    return schedules_.Erase(key, text);
+}
 
 bool HolidayCalendarModel::WriteSchedulesSection(const std::string& path) const {
     return schedules_.WriteSection(platform_, path);

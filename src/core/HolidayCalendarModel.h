@@ -39,7 +39,8 @@ public:
     // Schedule store.
     void LoadSchedules();
     const std::string* FindSchedule(const std::string& key) const;
-    void EraseSchedules(const std::string& key);
+    // Removes the one line of the date `key` with that text; false when none is left.
+    bool EraseSchedules(const std::string& key, const std::string& text);
     // The whole store as the "Schedule" section of `path`: the settings file, or
     // the copy a safe save of it works on.
     bool WriteSchedulesSection(const std::string& path) const;

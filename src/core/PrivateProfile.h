@@ -3,12 +3,21 @@
 #include <cstdint>
 #include <optional>
 
-// What tells whether a file changed: its size and its last write time, in the
-// platform's own units.
+// What tells whether a file changed: its size and its last write time, in ticks of
+// 100 ns, and when the stamp was taken, on the same clock.
 struct FileStamp {
+    // The coarsest time stamps in use (FAT's): two writes of one size within them
+    // may leave one stamp.
+    static constexpr std::uint64_t kTimeResolution = 2 * 10'000'000ULL;
+
     std::uint64_t size = 0;
     std::uint64_t writeTime = 0;
-    bool operator==(const FileStamp&) const = default;
+    std::uint64_t takenAt = 0;
+
+    bool operator==(const FileStamp& other) const { return size == other.size && writeTime == other.writeTime; }
+    // Whether any later write must change the stamp: the file was last written at
+    // least one time resolution before the stamp was taken.
+    bool Settled() const { return takenAt >= writeTime && takenAt - writeTime >= kTimeResolution; }
 };
 
 // Access to INI files with the contract of the Win32 private-profile functions.

@@ -18,7 +18,7 @@ const std::vector<std::string>& ProfileSectionCache::Lines(const PrivateProfile&
         entries_.push_back({path, section, *stamp, ReadProfileSection(profile, path, section)});
         return entries_.back().lines;
     }
-    if (entry->stamp != *stamp) {
+    if (!entry->stamp.Settled() || entry->stamp != *stamp) {
         entry->stamp = *stamp;
         entry->lines = ReadProfileSection(profile, path, section);
     }

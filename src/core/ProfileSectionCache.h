@@ -6,6 +6,8 @@
 
 // Sections of INI files kept as read, each until its file's size or last write
 // time changes: a file edited outside the program is read again at the next ask.
+// A stamp taken too soon after the file's last write is not trusted: the section
+// is read again until its stamp has settled.
 class ProfileSectionCache {
 public:
     // The section's lines, as ReadProfileSection gives them.

@@ -16,5 +16,5 @@ struct ScheduleRow {
 ScheduleRow ScheduleRowFromLine(const std::string& line);
 
 // The section's lines for rows kept in ascending date-text order: "Schedule=date,name"
-// from the last row to the first, so the section is written in descending order.
+// in descending order of the date texts; rows of one date text keep their order.
 std::vector<std::string> ScheduleSectionLines(const std::vector<ScheduleRow>& ascendingRows);

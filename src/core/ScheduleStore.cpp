@@ -1,10 +1,12 @@
 #include "ScheduleStore.h"
 
 #include <algorithm>
+#include <numeric>
 
 #include "DateKeys.h"
 #include "Platform.h"
 #include "ProfileAccess.h"
+#include "ScheduleRows.h"
 
 namespace {
 constexpr const char* kSection = "Schedule";
@@ -20,24 +22,24 @@ void ScheduleStore::Load(const Platform& platform, const std::string& settingsFi
     const std::optional<FileStamp> stamp = platform.profile.Stamp(settingsFilePath.c_str());
     if (stamp && loadedFrom_ && loadedFrom_->path == settingsFilePath && loadedFrom_->stamp == *stamp) return;
     LoadLines(ReadProfileSection(platform.profile, settingsFilePath, kSection));
-    if (stamp) loadedFrom_ = Source{settingsFilePath, *stamp};
+    // A write within the file system's time resolution after this read could leave
+    // the same stamp: such a stamp does not stand for these lines.
+    if (stamp && stamp->Settled()) loadedFrom_ = Source{settingsFilePath, *stamp};
 }
 
-void ScheduleStore::LoadLines(const std::vector<std::string>& lines) {
+void ScheduleStore::LoadLines(std::vector<std::string> lines) {
+    lines_ = std::move(lines);
+    IndexLines();
+}
+
+void ScheduleStore::IndexLines() {
     loadedFrom_.reset();
     keyDates_.reset();
     entries_.clear();
-    for (const std::string& line : lines) {
-        // The key is not examined; a line without "=" is all value.
-        const std::size_t equals = line.find('=');
-        const std::string value = equals == std::string::npos ? line : line.substr(equals + 1);
-        const std::size_t comma = value.find(',');
+    for (const std::string& line : lines_) {
+        ScheduleRow row = ScheduleRowFromLine(line);
         // The section is normally written in key order: the hint makes each insert cheap.
-        if (comma == std::string::npos) {
-            entries_.emplace_hint(entries_.end(), std::string(), value);
-        } else {
-            entries_.emplace_hint(entries_.end(), value.substr(0, comma), value.substr(comma + 1));
-        }
+        entries_.emplace_hint(entries_.end(), std::move(row.date), std::move(row.name));
     }
 }
 
@@ -46,10 +48,14 @@ const std::string* ScheduleStore::Find(const std::string& key) const {
     return found == entries_.end() ? nullptr : &found->second;
 }
 
-void ScheduleStore::Erase(const std::string& key) {
-    entries_.erase(key);
-    loadedFrom_.reset();
-    keyDates_.reset();
+bool ScheduleStore::Erase(const std::string& key, const std::string& text) {
+    const auto line = std::find_if(lines_.begin(), lines_.end(), [&](const std::string& candidate) {
+        return ScheduleRowFromLine(candidate) == ScheduleRow{key, text};
+    });
+    if (line == lines_.end()) return false;
+    lines_.erase(line);
+    IndexLines();
+    return true;
 }
 
 const std::vector<std::int32_t>& ScheduleStore::KeyDates(const DateKeys& keys) const {
@@ -67,11 +73,17 @@ const std::vector<std::int32_t>& ScheduleStore::KeyDates(const DateKeys& keys) c
 }
 
 std::vector<std::string> ScheduleStore::SectionLines() const {
+    std::vector<std::string> dates;
+    dates.reserve(lines_.size());
+    for (const std::string& line : lines_) dates.push_back(ScheduleRowFromLine(line).date);
+    std::vector<std::size_t> order(lines_.size());
+    std::iota(order.begin(), order.end(), std::size_t{0});
+    const MultibyteLess less = entries_.key_comp();
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t left, std::size_t right) { return less(dates[left], dates[right]); });
     std::vector<std::string> lines;
-    lines.reserve(entries_.size());
-    for (const auto& [key, text] : entries_) {
-        lines.push_back(std::string(kSection) + "=" + key + "," + text);
-    }
+    lines.reserve(lines_.size());
+    for (const std::size_t index : order) lines.push_back(lines_[index]);
     return lines;
 }
 

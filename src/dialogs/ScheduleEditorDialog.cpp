@@ -1,8 +1,11 @@
 #include "ScheduleEditorDialog.h"
 
+#include <windowsx.h>
+
 #include <algorithm>
 
 #include "CInPlaceEdit.h"
+#include "DeviceContexts.h"
 #include "ProfileAccess.h"
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
@@ -19,6 +22,11 @@ constexpr int kDateColumn = 0;
 constexpr int kNameColumn = 1;
 // The widest date text of any locale, in the list's font.
 constexpr const char* kDateSample = " 0000//00//00 00:00:00 ";
+// What the list shows at least, in its font: a name of so many average characters
+// beside the widest date, and so many rows below its header.
+constexpr int kNameCharacters = 12;
+constexpr int kVisibleRows = 6;
+constexpr int kRowPadding = 4;
 
 // The order of a list sorted ascending by its item text.
 bool DateTextLess(const ScheduleRow& left, const std::string& right) {
@@ -33,12 +41,12 @@ void ScheduleEditorDialog::DoDataExchange() { BindControl(IDC_SCHEDULE_LIST, lis
 
 bool ScheduleEditorDialog::OnInitDialog() {
     CDialog::OnInitDialog();
-    if (font) {
-        SetFont(font, true);
-        SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    }
-    CenterWindow();
+    // The rows show in the calendar's font; the buttons keep the dialog's own, which
+    // fits their texts at any calendar font.
+    if (font) list.SetFont(font, true);
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    GrowForFont();
+    CenterWindow();
     FitColumns();
     Fill();
 
@@ -55,11 +63,52 @@ bool ScheduleEditorDialog::OnInitDialog() {
     return false;
 }
 
+// Room in the list for the widest date, a name of kNameCharacters and
+// kVisibleRows rows in the list's font; the dialog grows for it, as far as the
+// work area allows, its buttons moving with the list's lower right corner.
+void ScheduleEditorDialog::GrowForFont() {
+    TEXTMETRICA metrics{};
+    {
+        const ClientDC dc(list.GetSafeHwnd());
+        const SelectedObject selected(dc.get(), reinterpret_cast<HGDIOBJ>(list.Send(WM_GETFONT)));
+        if (!::GetTextMetricsA(dc.get(), &metrics)) return;
+    }
+    const RECT client = list.GetClientRect();
+    const int wanted = list.GetStringWidth(kDateSample) + kNameCharacters * metrics.tmAveCharWidth +
+                       ::GetSystemMetrics(SM_CXVSCROLL) + 2;
+    const int rowHeight = metrics.tmHeight + metrics.tmExternalLeading + kRowPadding;
+    const RECT window = GetWindowRect();
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!::GetMonitorInfoA(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    const RECT& work = monitor.rcWork;
+    // Growth by up to what is wanted, as far as the work area leaves room.
+    const auto growth = [](long wanted, long room) { return static_cast<int>(std::clamp(wanted, 0L, std::max(room, 0L))); };
+    const int dx = growth(wanted - client.right, (work.right - work.left) - (window.right - window.left));
+    const int dy = growth((kVisibleRows + 1) * rowHeight - client.bottom, (work.bottom - work.top) - (window.bottom - window.top));
+    if (dx == 0 && dy == 0) return;
+    SetWindowPos(nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT bounds{};
+        ::GetWindowRect(child, &bounds);
+        ::MapWindowPoints(HWND_DESKTOP, GetSafeHwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+        if (child == list.GetSafeHwnd()) {
+            bounds.right += dx;
+            bounds.bottom += dy;
+        } else {
+            ::OffsetRect(&bounds, dx, dy);
+        }
+        ::MoveWindow(child, bounds.left, bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, FALSE);
+    }
+}
+
 void ScheduleEditorDialog::FitColumns() {
-    // Room for a vertical scroll bar, and two pixels to spare.
+    // Room for a vertical scroll bar, and two pixels to spare. Where even the grown
+    // list is too narrow, the date takes no more than half of it.
     const int available = list.GetClientRect().right - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
     list.InsertColumn(kDateColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_DATE).c_str(), LVCFMT_LEFT,
-                      list.GetStringWidth(kDateSample));
+                      std::min(list.GetStringWidth(kDateSample), available / 2));
     list.InsertColumn(kNameColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT,
                       available - list.GetColumnWidth(kDateColumn));
 }
@@ -121,7 +170,10 @@ void ScheduleEditorDialog::AddScheduleRow() {
         std::find_if(rows.begin(), rows.end(), [&](const ScheduleRow& row) { return !DateTextLess(row, dateText); });
     const int row = static_cast<int>(place - rows.begin());
     rows.insert(place, ScheduleRow{dateText, ""});
+    addedRow = static_cast<std::size_t>(row);
     list.SetItemCount(static_cast<int>(rows.size()));
+    // Selected like a found row, so that Rename finds it after Esc.
+    list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EditCell(row, kNameColumn);
 }
 
@@ -153,6 +205,9 @@ bool ScheduleEditorDialog::OnCommand(UINT id, UINT code, HWND control) {
         if (row >= 0 && id == IDC_DELETE_SCHEDULE) {
             rows.erase(rows.begin() + row);
             list.DeleteItem(row);
+            const auto deleted = static_cast<std::size_t>(row);
+            if (addedRow && *addedRow == deleted) addedRow.reset();
+            if (addedRow && *addedRow > deleted) --*addedRow;
         }
         return true;
     }
@@ -205,8 +260,22 @@ void ScheduleEditorDialog::OnEndEdit(const NMLVDISPINFOA& info) {
     const int row = info.item.iItem;
     std::string* cell = Cell(row, info.item.iSubItem);
     if (info.item.pszText && cell) *cell = info.item.pszText;
-    list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     if (const std::optional<RECT> bounds = list.GetItemRect(row, LVIR_BOUNDS)) list.InvalidateRect(*bounds, false);
+    // A click on another row ends the edit as the list takes the focus, before the
+    // list selects what was clicked: that row is the one the user chose.
+    const int clicked = RowUnderPressedButton();
+    const int chosen = clicked >= 0 ? clicked : row;
+    list.SetItemState(chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+}
+
+int ScheduleEditorDialog::RowUnderPressedButton() const {
+    if (!(::GetKeyState(VK_LBUTTON) & 0x8000) && !(::GetKeyState(VK_RBUTTON) & 0x8000)) return -1;
+    const DWORD position = ::GetMessagePos();
+    LVHITTESTINFO hit{};
+    hit.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
+    ::ScreenToClient(list.GetSafeHwnd(), &hit.pt);
+    const int row = static_cast<int>(list.Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    return row >= 0 && (hit.flags & LVHT_ONITEM) ? row : -1;
 }
 
 bool ScheduleEditorDialog::PreTranslateMessage(MSG& message) {
@@ -231,7 +300,10 @@ void ScheduleEditorDialog::OnOK() {
     // A cell being edited ends first, so its text is in what is written, however
     // the button was pressed (a click, Space, or its mnemonic while typing).
     if (::GetFocus() != list.GetSafeHwnd()) list.SetFocus();
-    const std::vector<std::string> lines = ScheduleSectionLines(rows);
+    std::vector<ScheduleRow> kept = rows;
+    // The row added for the day, still without a name or a new date, was never a note.
+    if (addedRow && kept[*addedRow] == ScheduleRow{dateText, ""}) kept.erase(kept.begin() + *addedRow);
+    const std::vector<std::string> lines = ScheduleSectionLines(kept);
     if (!SaveSection(lines)) {
         ShowSchedulesNotSaved(*this, settingsFilePath);
         return;

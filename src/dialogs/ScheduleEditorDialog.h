@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -32,6 +33,7 @@ protected:
     bool OnNotify(NMHDR& header, LRESULT& result) override;
 
 private:
+    void GrowForFont();
     void FitColumns();
     void Fill();
     // The cell's text, or null outside the rows and columns.
@@ -45,9 +47,12 @@ private:
     // The selected row, or -1 after saying "Select Schedule".
     int SelectedRow();
     void OnEndEdit(const NMLVDISPINFOA& info);
+    // The row under the mouse while a button of it is down on the list, or -1.
+    int RowUnderPressedButton() const;
     // The section written in one safe save and read back; false when it is not there.
     bool SaveSection(const std::vector<std::string>& lines);
 
     CListCtrl list;
     std::vector<ScheduleRow> rows;
+    std::optional<std::size_t> addedRow;  // the row added for the day, while it is there
 };

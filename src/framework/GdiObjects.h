@@ -57,6 +57,12 @@ public:
         if (region && (dx || dy)) ::OffsetRgn(region.get(), dx, dy);
         return region;
     }
+
+    // Adds the rectangle to the region; false when the system refuses.
+    bool Include(const RECT& rect) {
+        const Region added = Rectangle(rect);
+        return get() && added && ::CombineRgn(get(), get(), added.get(), RGN_OR) != ERROR;
+    }
 };
 
 class Bitmap : public UniqueHandle<GdiObjectTraits<HBITMAP>> {

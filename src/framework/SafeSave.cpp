@@ -33,20 +33,78 @@ std::optional<std::string> ReadWholeFile(const std::string& path, bool& missing)
     return contents;
 }
 
-bool WriteWholeFile(const std::string& path, const std::string& contents) {
-    FileHandle file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+bool WriteAll(HANDLE file, const std::string& contents) {
     DWORD written = 0;
-    return file && (contents.empty() || (::WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()),
-                                                     &written, nullptr) &&
-                                         written == contents.size()));
+    return contents.empty() ||
+           (::WriteFile(file, contents.data(), static_cast<DWORD>(contents.size()), &written, nullptr) &&
+            written == contents.size());
 }
 
-// The copy starts as the file is, or as no file when there is none.
-bool StartCopy(const std::string& path, const std::string& copyPath) {
-    bool missing = false;
-    const std::optional<std::string> contents = ReadWholeFile(path, missing);
-    if (contents) return WriteWholeFile(copyPath, *contents);
-    return missing && (::DeleteFileA(copyPath.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND);
+bool WriteWholeFile(const std::string& path, const std::string& contents) {
+    FileHandle file = OpenFile(path, GENERIC_WRITE, CREATE_ALWAYS);
+    return file && WriteAll(file.get(), contents);
+}
+
+// The file a symbolic link leads to, where the new contents must go; the path
+// itself for a missing file, or when the target cannot be named in ANSI. Asked of
+// every file: under Wine a link of the host's file system is no reparse point,
+// and replacing it by name deleted the file it led to.
+std::string LinkTarget(const std::string& path) {
+    HANDLE opened = ::CreateFileA(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const FileHandle file(opened == INVALID_HANDLE_VALUE ? nullptr : opened);
+    if (!file) return path;
+    std::string target(MAX_PATH, '\0');
+    for (;;) {
+        const DWORD length = ::GetFinalPathNameByHandleA(file.get(), target.data(), static_cast<DWORD>(target.size()),
+                                                         FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+        if (length == 0) return path;
+        if (length < target.size()) {
+            target.resize(length);
+            break;
+        }
+        target.resize(length + 1);
+    }
+    // "\\?\C:\..." and "\\?\UNC\server\..." as the ANSI calls take them.
+    if (target.rfind("\\\\?\\UNC\\", 0) == 0) return "\\\\" + target.substr(8);
+    if (target.rfind("\\\\?\\", 0) == 0) return target.substr(4);
+    return target;
+}
+
+// More than one name for the file: replacing it would part the names.
+bool HasOtherNames(const std::string& path) {
+    const FileHandle file = OpenFile(path, 0, OPEN_EXISTING);
+    BY_HANDLE_FILE_INFORMATION information{};
+    return file && ::GetFileInformationByHandle(file.get(), &information) && information.nNumberOfLinks > 1;
+}
+
+// The new contents written over the old ones in the file itself, which every name
+// of it then shows; the flushed copy holds them until this is done.
+bool OverwriteInPlace(const std::string& path, const std::string& contents) {
+    FileHandle file = OpenFile(path, GENERIC_WRITE, OPEN_EXISTING);
+    return file && WriteAll(file.get(), contents) && ::SetEndOfFile(file.get()) && ::FlushFileBuffers(file.get());
+}
+
+// The copy takes the file's place: ReplaceFile keeps the file's attributes, its
+// security and its other streams; a file system without it still gets a move.
+// The marks a user may set on the file and expects to stay.
+constexpr DWORD kKeptAttributes =
+    FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+
+bool PutInPlace(const std::string& path, const std::string& copyPath) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (!::ReplaceFileA(path.c_str(), copyPath.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) &&
+        !::MoveFileExA(copyPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return false;
+    }
+    // Wine's replace, and the move, give the file the copy's attributes.
+    const DWORD now = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && now != INVALID_FILE_ATTRIBUTES &&
+        (now & kKeptAttributes) != (attributes & kKeptAttributes)) {
+        const DWORD kept = (now & ~(kKeptAttributes | FILE_ATTRIBUTE_NORMAL)) | (attributes & kKeptAttributes);
+        ::SetFileAttributesA(path.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
+    return true;
 }
 
 bool FlushToDisk(const std::string& path) {
@@ -70,11 +128,31 @@ std::string SafeSaveCopyPath(const std::string& path) {
 
 bool SaveSafely(const std::string& path, const std::function<bool(const std::string& copyPath)>& write) {
     if (path.empty() || IsReadOnly(path)) return false;
-    const std::string copyPath = SafeSaveCopyPath(path);
-    if (StartCopy(path, copyPath) && write(copyPath) && FlushToDisk(copyPath) &&
-        ::MoveFileExA(copyPath.c_str(), path.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return true;
+    const std::string target = LinkTarget(path);
+    const std::string copyPath = SafeSaveCopyPath(target);
+    bool missing = false;
+    const std::optional<std::string> before = ReadWholeFile(target, missing);
+    if (!before && !missing) return false;
+    // The copy starts as the file is, or as no file when there is none.
+    const bool started = before ? WriteWholeFile(copyPath, *before)
+                                : ::DeleteFileA(copyPath.c_str()) || ::GetLastError() == ERROR_FILE_NOT_FOUND;
+    bool saved = false;
+    if (started && write(copyPath)) {
+        bool copyMissing = false;
+        const std::optional<std::string> after = ReadWholeFile(copyPath, copyMissing);
+        if (before && after == before) {
+            // Nothing changed: the file keeps its bytes and its time stamp.
+            saved = true;
+        } else if (after && FlushToDisk(copyPath)) {
+            if (!before) {
+                saved = ::MoveFileExA(copyPath.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+            } else if (HasOtherNames(target)) {
+                saved = OverwriteInPlace(target, *after);
+            } else {
+                saved = PutInPlace(target, copyPath);
+            }
+        }
     }
     ::DeleteFileA(copyPath.c_str());
-    return false;
+    return saved;
 }

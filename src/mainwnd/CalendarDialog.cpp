@@ -31,8 +31,6 @@
 
 namespace {
 
-// The kind of place a hit-test code names (title, calendar, ...), without the part.
-constexpr UINT kHitKindMask = 0xFFFF0000;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 constexpr UINT_PTR kDayChangeTimer = 100;
@@ -326,18 +324,26 @@ void CalendarDialog::RecheckDay() {
 
 void CalendarDialog::DeleteSchedule() {
     const std::string key = Win32Platform().dateKeys.Format(calendar.contextDate);
-    const std::string* text = calendar.FindSchedule(key);
-    if (!text) return;
-    const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + *text;
+    // The file as it is now: a change made outside since the last look stays.
+    calendar.LoadSchedules();
+    const std::string* found = calendar.FindSchedule(key);
+    if (!found) return;
+    const std::string text = *found;
+    const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + text;
     if (ShowMessageBox(question.c_str(), MB_OKCANCEL) != IDOK) return;
 
-    calendar.EraseSchedules(key);
-    const std::string path = SettingsFilePath();
-    const bool saved =
-        SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
-    // The file decides: a write the system reports as done may still not be there.
+    // The note the question named goes, and no other line; the file may have
+    // changed while the question was open.
     calendar.LoadSchedules();
-    if (!saved || calendar.FindSchedule(key)) ShowSchedulesNotSaved(*this, path);
+    if (calendar.EraseSchedules(key, text)) {
+        const std::vector<std::string> kept = calendar.schedules().SectionLines();
+        const std::string path = SettingsFilePath();
+        const bool saved =
+            SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
+        // The file decides: a write the system reports as done may still not be there.
+        calendar.LoadSchedules();
+        if (!saved || calendar.schedules().SectionLines() != kept) ShowSchedulesNotSaved(*this, path);
+    }
     RefreshSchedules();
 }
 
@@ -474,7 +480,7 @@ void CalendarDialog::KeepWithinReach() {
     // The calendar fills the window: its size holds even where the window's right
     // and bottom edges wrapped around 32 bits.
     const RECT size = calendar.GetClientRect();
-    const int titleHeight = TitleBandHeight();
+    const int titleHeight = calendar.TitleBandHeight();
     const auto edge = [](long long value) {
         return static_cast<LONG>(std::clamp<long long>(value, LONG_MIN, LONG_MAX));
     };
@@ -485,16 +491,6 @@ void CalendarDialog::KeepWithinReach() {
     const std::optional<GridRect> moved = ReachablePlacement(window.left, window.top, size.right, size.bottom,
                                                              titleHeight, {area->left, area->top, area->right, area->bottom});
     if (moved) SetWindowPos(nullptr, moved->left, moved->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-int CalendarDialog::TitleBandHeight() const {
-    const RECT client = calendar.GetClientRect();
-    int height = 0;
-    while (height < client.bottom &&
-           (calendar.HitTest({client.right / 2, height}).uHit & kHitKindMask) == MCHT_TITLE) {
-        ++height;
-    }
-    return std::max(height, 1);
 }
 
 bool CalendarDialog::IsUsableFont(HFONT font) {
@@ -599,6 +595,10 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SETCURSOR:
         if (OnSetCursor()) return TRUE;
+        break;
+    case WM_PARENTNOTIFY:
+        // A window came or went on the calendar: the see-through shape follows.
+        if (LOWORD(wParam) == WM_CREATE || LOWORD(wParam) == WM_DESTROY) RequestRegionRebuild();
         break;
     case WM_DISPLAYCHANGE:
         KeepWithinReach();

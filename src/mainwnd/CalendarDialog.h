@@ -116,8 +116,6 @@ private:
     void EditSchedule();
     void OnActivate(UINT state);
     bool OnSetCursor();
-    // Rows from the calendar's top whose hit test is the title.
-    int TitleBandHeight() const;
     const char* ToolTipText();
 
     SeeThroughCalendarCtrl calendar;

@@ -53,5 +53,7 @@ Region BuildSeeThroughRegion(SeeThroughCalendarCtrl& calendar, int width, int he
     // region moved back by one pixel each way.
     const GridRect& runsBounds = runs.bounds;
     const RECT bounds{runsBounds.left - 1, runsBounds.top - 1, runsBounds.right, runsBounds.bottom};
-    return Region::FromRectangles(rectangles, bounds, 1, 1);
+    Region region = Region::FromRectangles(rectangles, bounds, 1, 1);
+    for (const RECT& area : calendar.SolidAreas()) region.Include(area);
+    return region;
 }

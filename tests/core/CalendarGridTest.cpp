@@ -71,7 +71,7 @@ TEST(CalendarGrid, ScheduleCellsAreTheKeysReadAsDatesWithinTheGrid) {
     std::vector<int> cells = grid.ScheduleCells(store, keys);
     std::sort(cells.begin(), cells.end());
     EXPECT_EQ(cells, (std::vector<int>{0, 41}));
-    store.Erase(keys.Format(COleDateTime(2026, 11, 29)));
+    store.Erase(keys.Format(COleDateTime(2026, 11, 29)), "first cell");
     EXPECT_EQ(grid.ScheduleCells(store, keys), std::vector<int>{41}) << "an erased key marks nothing";
 }
 

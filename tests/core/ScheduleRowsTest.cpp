@@ -31,9 +31,13 @@ INSTANTIATE_TEST_SUITE_P(
                       RowCase{"Schedule=2026/1/3,a=b", {"2026/1/3", "a=b"}, "Schedule=2026/1/3,a=b"},
                       RowCase{"Schedule=2026/1/4,", {"2026/1/4", ""}, "Schedule=2026/1/4,"}));
 
-TEST(ScheduleSectionLines, TheLastRowIsWrittenFirst) {
-    EXPECT_EQ(ScheduleSectionLines({{"1", "a"}, {"2", "b"}, {"3", "c"}}),
-              (std::vector<std::string>{"Schedule=3,c", "Schedule=2,b", "Schedule=1,a"}));
+// Dates descending, the notes of one date in their order: read back in file order
+// and sorted stably, they give the same rows, so saving again changes nothing.
+TEST(ScheduleSectionLines, TheLastDateIsWrittenFirstAndNotesOfADateKeepTheirOrder) {
+    EXPECT_EQ(ScheduleSectionLines({{"1", "a"}, {"2", "b"}, {"2", "b2"}, {"2", "b3"}, {"3", "c"}}),
+              (std::vector<std::string>{"Schedule=3,c", "Schedule=2,b", "Schedule=2,b2", "Schedule=2,b3",
+                                        "Schedule=1,a"}));
+    EXPECT_EQ(ScheduleSectionLines({{"1", "x"}, {"1", "y"}}), (std::vector<std::string>{"Schedule=1,x", "Schedule=1,y"}));
     EXPECT_TRUE(ScheduleSectionLines({}).empty());
 }
 

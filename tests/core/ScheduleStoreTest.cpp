@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <string>
@@ -7,7 +8,9 @@
 
 #include "CalendarModelFixture.h"
 #include "MultibyteLess.h"
+#include "Platform.h"
 #include "ProfileAccess.h"
+#include "ProfileSectionCache.h"
 #include "ScheduleStore.h"
 
 namespace {
@@ -42,13 +45,20 @@ TEST(ScheduleStore, LoadReplacesTheEntries) {
     EXPECT_NE(store.Find("b"), nullptr);
 }
 
-TEST(ScheduleStore, WritesSortedByKeyTextWithoutDuplicates) {
+// Delete takes the one line it names: duplicates, lines without a comma and other
+// keys stay as they were, lines of one date in their order.
+TEST(ScheduleStore, EraseTakesOneLineAndWritesEveryOtherSortedStably) {
     ScheduleStore store;
     store.LoadLines({"Schedule=9/1/2003,nine", "Schedule=10/1/2003,ten", "Schedule=9/1/2003,dup",
-                     "Schedule=2003-09-02,foreign form"});
-    store.Erase("10/1/2003");
-    store.Erase("not there");
-    EXPECT_EQ(store.SectionLines(), (Lines{"Schedule=2003-09-02,foreign form", "Schedule=9/1/2003,nine"}));
+                     "Schedule=9/1/2003,nine", "Other=2003-09-02,foreign form", "no comma"});
+    EXPECT_TRUE(store.Erase("9/1/2003", "nine"));
+    EXPECT_FALSE(store.Erase("10/1/2003", "not its text"));
+    EXPECT_FALSE(store.Erase("not there", ""));
+    EXPECT_EQ(*store.Find("9/1/2003"), "dup") << "the next note of the day shows";
+    EXPECT_EQ(store.SectionLines(), (Lines{"no comma", "Schedule=10/1/2003,ten", "Other=2003-09-02,foreign form",
+                                           "Schedule=9/1/2003,dup", "Schedule=9/1/2003,nine"}));
+    EXPECT_TRUE(store.Erase("", "no comma"));
+    EXPECT_EQ(store.SectionLines().size(), 4u);
 }
 
 TEST(MultibyteLess, OrdersDoubleByteCharactersAsUnits) {
@@ -68,18 +78,18 @@ TEST(MultibyteLess, OrdersDoubleByteCharactersAsUnits) {
 
 using ScheduleSectionTest = CalendarModelTest;
 
-TEST_F(ScheduleSectionTest, DeleteRewritesTheSectionFromTheStore) {
+TEST_F(ScheduleSectionTest, DeleteRewritesOnlyTheScheduleSection) {
     const std::string first = Key(2026, 1, 9);
     const std::string second = Key(2026, 1, 10);
     WriteSettings("[Wispane Calendar]\r\nConfig=1,0,0,00ffffff,0,1,0,0000bf00,1\r\n[Schedule]\r\nSchedule=" + second +
                   ",B\r\nSchedule=" + first + ",A\r\nSchedule=" + first + ",A again\r\nSchedule=13.13.13,kept\r\n");
     model.LoadSchedules();
     ASSERT_NE(model.FindSchedule(second), nullptr);
-    model.EraseSchedules(second);
+    EXPECT_TRUE(model.EraseSchedules(second, "B"));
     model.WriteSchedulesSection(model.settingsFilePath);
 
-    Lines expected{"Schedule=" + first + ",A", "Schedule=13.13.13,kept"};
-    if (MultibyteLess()("13.13.13", first)) std::swap(expected[0], expected[1]);
+    Lines expected{"Schedule=" + first + ",A", "Schedule=" + first + ",A again", "Schedule=13.13.13,kept"};
+    if (MultibyteLess()("13.13.13", first)) std::rotate(expected.begin(), expected.begin() + 2, expected.end());
     EXPECT_EQ(ReadProfileSection(TestPlatform().profile, model.settingsFilePath, "Schedule"), expected);
     EXPECT_EQ(ReadProfileString(TestPlatform().profile, model.settingsFilePath, "Wispane Calendar", "Config"),
               "1,0,0,00ffffff,0,1,0,0000bf00,1");
@@ -115,9 +125,57 @@ TEST_F(ScheduleSectionTest, EditsOfTheFileAndOfTheStoreAreSeenAtTheNextLoad) {
     ASSERT_NE(model.FindSchedule(key), nullptr);
     EXPECT_EQ(*model.FindSchedule(key), "B");
 
-    model.EraseSchedules(key);
+    model.EraseSchedules(key, "B");
     model.LoadSchedules();
     EXPECT_NE(model.FindSchedule(key), nullptr) << "the file still holds it";
+}
+
+
+// The file's real calls with stamps the test sets: the stamps a coarse file system
+// and a clock that runs on would give.
+class StampedProfile : public PrivateProfile {
+public:
+    std::size_t GetString(const char* section, const char* key, const char* defaultValue, char* buffer,
+                          std::size_t size, const char* path) const override {
+        return files.GetString(section, key, defaultValue, buffer, size, path);
+    }
+    std::size_t GetSection(const char* section, char* buffer, std::size_t size, const char* path) const override {
+        return files.GetSection(section, buffer, size, path);
+    }
+    bool WriteString(const char* section, const char* key, const char* value, const char* path) override {
+        return files.WriteString(section, key, value, path);
+    }
+    bool WriteSection(const char* section, const char* lines, const char* path) override {
+        return files.WriteSection(section, lines, path);
+    }
+    std::optional<FileStamp> Stamp(const char*) const override { return stamp; }
+
+    PrivateProfile& files = TestPlatform().profile;
+    FileStamp stamp;
+};
+
+// Two writes of one size within the file system's time resolution leave one stamp:
+// a stamp taken that soon after the last write is not trusted, by the schedules
+// nor by the section cache; a settled one still spares the reading.
+TEST_F(ScheduleSectionTest, AStampYoungerThanTheTimeResolutionIsNotTrusted) {
+    StampedProfile profile;
+    Platform& real = TestPlatform();
+    const Platform platform{profile, real.dateKeys, real.locale, real.clock};
+    const std::string key = Key(2026, 1, 9);
+    const std::uint64_t written = 500 * FileStamp::kTimeResolution;
+    ScheduleStore store;
+    ProfileSectionCache cache;
+    const auto look = [&](std::uint64_t sinceWrite, const char* text) {
+        WriteSettings("[Schedule]\r\nSchedule=" + key + "," + text + "\r\n");
+        profile.stamp = FileStamp{42, written, written + sinceWrite};
+        store.Load(platform, model.settingsFilePath);
+        return std::make_pair(*store.Find(key), cache.Lines(profile, model.settingsFilePath, "Schedule").at(0));
+    };
+    const std::uint64_t young = FileStamp::kTimeResolution / 2;
+    EXPECT_EQ(look(young, "A").first, "A");
+    EXPECT_EQ(look(young, "B"), std::make_pair(std::string("B"), "Schedule=" + key + ",B"));
+    EXPECT_EQ(look(FileStamp::kTimeResolution, "C"), std::make_pair(std::string("C"), "Schedule=" + key + ",C"));
+    EXPECT_EQ(look(FileStamp::kTimeResolution, "D").first, "C") << "a settled stamp stands for the lines read";
 }
 
 }  // namespace

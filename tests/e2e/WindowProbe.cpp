@@ -3,7 +3,9 @@
 //
 //   wispane-window-probe windows            every visible calendar window
 //   wispane-window-probe snapshot FILE      the first one's pixels as shown, as a PPM file
-//   wispane-window-probe cells YYYY-MM-DD   where the days of that date's month are
+//   wispane-window-probe cells YYYY-MM-DD [HEIGHT FACE]
+//                                           where the days of that date's month are
+//                                           (in that font, else the icon-title one)
 //   wispane-window-probe command ID         posts the command to the first one, as its menus do
 //   wispane-window-probe messages           the texts of the message boxes shown, in UTF-8
 //   wispane-window-probe dismiss            presses OK in every message box shown
@@ -88,10 +90,11 @@ LOGFONTA IconTitleFont() {
     return font;
 }
 
-// A hidden month calendar with the style of `original`, in the icon-title font.
+// A hidden month calendar with the style of `original`, in the icon-title font or
+// the one given.
 class TwinCalendar {
 public:
-    explicit TwinCalendar(HWND original) : font_(::CreateFontIndirectA(&iconTitleFont_)) {
+    explicit TwinCalendar(HWND original, const LOGFONTA& font = IconTitleFont()) : font_(::CreateFontIndirectA(&font)) {
         const DWORD style = static_cast<DWORD>(::GetWindowLongPtrA(original, GWL_STYLE));
         window_ = ::CreateWindowExA(0, MONTHCAL_CLASSA, "", (style & 0xFFFF) | WS_POPUP, 0, 0, 300, 300, nullptr,
                                     nullptr, nullptr, nullptr);
@@ -122,7 +125,6 @@ public:
     }
 
 private:
-    LOGFONTA iconTitleFont_ = IconTitleFont();
     HFONT font_;
     HWND window_ = nullptr;
 };
@@ -187,7 +189,7 @@ int WriteSnapshot(const char* path) {
 
 // Each day's cell as the bounding box of the points the twin's hit test gives that
 // date, in the calendar's client coordinates, while the twin shows `date`'s month.
-int PrintCells(const char* date) {
+int PrintCells(const char* date, const LOGFONTA& font) {
     SYSTEMTIME shown{};
     int year = 0, month = 0, day = 0;
     if (std::sscanf(date, "%d-%d-%d", &year, &month, &day) != 3) return 2;
@@ -198,7 +200,7 @@ int PrintCells(const char* date) {
     if (windows.empty()) return 1;
     RECT client{};
     ::GetClientRect(windows.front().calendar, &client);
-    TwinCalendar twin(windows.front().calendar);
+    TwinCalendar twin(windows.front().calendar, font);
     twin.Resize(client.right, client.bottom);
     twin.Select(shown);
 
@@ -397,7 +399,16 @@ int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
     if (command == "windows") return PrintWindows();
     if (command == "snapshot" && argc > 2) return WriteSnapshot(argv[2]);
-    if (command == "cells" && argc > 2) return PrintCells(argv[2]);
+    if (command == "cells" && argc > 2) {
+        LOGFONTA font = IconTitleFont();
+        if (argc > 4) {
+            font = LOGFONTA{};
+            font.lfHeight = std::atoi(argv[3]);
+            font.lfCharSet = DEFAULT_CHARSET;
+            ::lstrcpynA(font.lfFaceName, argv[4], LF_FACESIZE);
+        }
+        return PrintCells(argv[2], font);
+    }
     if (command == "command" && argc > 2) return PostCommand(argv[2]);
     if (command == "messages") return PrintMessageBoxes();
     if (command == "dismiss") return DismissMessageBoxes();

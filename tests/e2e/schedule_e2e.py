@@ -30,16 +30,19 @@ def is_schedule_green(rgb):
 class Calendar:
     """The program started on 10 December 2026 with a settings file."""
 
-    def __init__(self, test, locale="en_US.UTF-8", schedules=b""):
+    def __init__(self, test, locale="en_US.UTF-8", schedules=b"", font=None):
         self.program = Program(test)
         self.program.locale = locale
         self.program.date = f"{TODAY} 12:00:00"
         self.key = KEYS[locale]
         with open(self.program.path(SETTINGS), "wb") as file:
-            file.write(HEAD.encode() + b"[Schedule]\r\n" + schedules)
+            head = HEAD
+            if font:
+                head += f"Font={font[0]},0,0,0,400,0,0,0,1,0,0,0,0\r\nFontFace={font[1]}\r\n"
+            file.write(head.encode("cp932") + b"[Schedule]\r\n" + schedules)
         self.process = self.program.start()
         [self.window] = self.program.wait_for_window()["windows"]
-        self.cells = json.loads(self.program.probe("cells", TODAY))
+        self.cells = json.loads(self.program.probe("cells", TODAY, *(str(part) for part in font or ())))
 
     def screen_point(self, day, dx=0, dy=0):
         left, top, right, bottom = self.cells[f"2026-12-{day:02d}"]
@@ -199,4 +202,143 @@ class ReadOnly(unittest.TestCase):
         calendar.program.probe("dismiss")
         self.assertEqual(calendar.schedule_lines(), [b"Schedule=" + key + b",Kept"])
         self.assertEqual(calendar.day_menu(17), [False, False], "the day still has its note")
+        calendar.program.kill()
+
+
+def date_of(line):
+    """The date text of a section line, as the program reads it."""
+    value = line.split(b"=", 1)[1] if b"=" in line else line
+    return value.split(b",", 1)[0] if b"," in value else b""
+
+
+def as_row(line):
+    """The line as the editor writes it back: key "Schedule", date, comma, name."""
+    value = line.split(b"=", 1)[1] if b"=" in line else line
+    return b"Schedule=" + (value if b"," in value else b"," + value)
+
+
+class EveryNoteKept(unittest.TestCase):
+    """Ten thousand notes, three of them on one day, lines without a comma and with
+    another key: Delete Schedule takes the one note it names, the editor's saves keep
+    the order of the notes of a day and write nothing for a row never used, a save
+    that changes nothing leaves the file alone, and no other line is ever lost."""
+
+    def notes(self, key):
+        lines = [f"Schedule={key.format(day=15)},Dentist", f"Schedule={key.format(day=28)},Book club",
+                 f"Schedule={key.format(day=15)},Piano", "Schedule=no comma at all",
+                 f"Other={key.format(day=1).replace('2026', '2025')},other key",
+                 f"Schedule={key.format(day=15)},Violin, with a comma"]
+        lines += [f"Schedule={key.replace('2026', str(1990 + n % 30)).format(day=1 + n % 28)},Note {n}"
+                  for n in range(10000)]
+        return [line.encode() for line in lines]
+
+    def delete(self, calendar, day):
+        calendar.day_menu(day)
+        xdotool("key", "d")
+        boxes = wait_for(calendar.program.message_boxes, "the confirmation")
+        calendar.program.probe("dismiss")
+        return boxes[0]["texts"][0]
+
+    def save_editor_unchanged(self, calendar, day):
+        """The editor opened on a free day, its name editor left with Esc, Save && Close."""
+        calendar.day_menu(day)
+        xdotool("key", "e")
+        time.sleep(3)
+        xdotool("key", "Escape")
+        time.sleep(0.3)
+        xdotool("key", "alt+s")
+        wait_for(lambda: not calendar.program.windows()["windows"][0]["style"] & WS_DISABLED, "the editor closed")
+
+    def test_only_the_notes_deleted_go(self):
+        for locale in ("en_US.UTF-8", "ja_JP.UTF-8"):
+            key = KEYS[locale]
+            lines = self.notes(key)
+            calendar = Calendar(self, locale, b"\r\n".join(lines) + b"\r\n")
+            book_club, dentist = lines[1], lines[0]
+
+            self.assertIn(key.format(day=28) + " Book club", self.delete(calendar, 28))
+            kept = [line for line in lines if line != book_club]
+            wait_for(lambda: len(calendar.schedule_lines()) == len(kept), "the line gone")
+            self.assertEqual(calendar.schedule_lines(), sorted(kept, key=date_of), locale)
+
+            self.assertIn(key.format(day=15) + " Dentist", self.delete(calendar, 15))
+            kept.remove(dentist)
+            wait_for(lambda: len(calendar.schedule_lines()) == len(kept), "the first note of the day gone")
+            self.assertEqual(calendar.schedule_lines(), sorted(kept, key=date_of), locale)
+            self.assertGreater(calendar.green(15), 5, "the next note of the day shows")
+
+            self.save_editor_unchanged(calendar, 20)
+            written = calendar.program.read_bytes(SETTINGS)
+            rows = calendar.schedule_lines()
+            self.assertEqual(sorted(rows), sorted(as_row(line) for line in kept), "no row added, none lost")
+            day15 = [row for row in rows if date_of(row) == key.format(day=15).encode()]
+            self.assertEqual(day15, [as_row(lines[2]), as_row(lines[5])], "the notes of a day in their order")
+
+            stamp = os.stat(calendar.program.path(SETTINGS)).st_mtime_ns
+            time.sleep(1)
+            self.save_editor_unchanged(calendar, 3)
+            self.assertEqual(calendar.program.read_bytes(SETTINGS), written, "a second save changes no byte")
+            self.assertEqual(os.stat(calendar.program.path(SETTINGS)).st_mtime_ns, stamp, "nor the time stamp")
+            self.assertEqual(calendar.program.close_by_system(calendar.process), 0)
+            self.assertEqual(calendar.schedule_lines(), rows)
+
+            # Started and closed again without a change: the file is not written.
+            closed = calendar.program.read_bytes(SETTINGS)
+            stamp = os.stat(calendar.program.path(SETTINGS)).st_mtime_ns
+            process = calendar.program.start()
+            calendar.program.wait_for_window()
+            time.sleep(1)
+            self.assertEqual(calendar.program.close_by_system(process), 0)
+            self.assertEqual(calendar.program.read_bytes(SETTINGS), closed)
+            self.assertEqual(os.stat(calendar.program.path(SETTINGS)).st_mtime_ns, stamp, "nothing was written")
+
+
+class EditorInAnyFont(unittest.TestCase):
+    """In the calendar fonts a user picks, from small to large, a note is typed,
+    renamed and saved with the editor, and nothing is written for a row never used."""
+
+    FACES = {"en_US.UTF-8": "Tahoma", "ja_JP.UTF-8": "ＭＳ Ｐゴシック"}
+
+    def editor(self, calendar, *keys):
+        calendar.day_menu(17)
+        xdotool("key", "e")
+        wait_for(lambda: calendar.program.windows()["windows"][0]["style"] & WS_DISABLED, "the editor")
+        time.sleep(1)
+        xdotool(*keys)
+        xdotool("key", "alt+s")
+        wait_for(lambda: not calendar.program.windows()["windows"][0]["style"] & WS_DISABLED, "the editor closed")
+
+    def test_a_note_is_typed_renamed_and_saved_at_every_size(self):
+        for locale, sizes in (("en_US.UTF-8", (12, 16, 20, 28)), ("ja_JP.UTF-8", (16, 28))):
+            for points in sizes:
+                calendar = Calendar(self, locale, font=(-(points * 96 // 72), self.FACES[locale]))
+                line = b"Schedule=" + calendar.key.format(day=17).encode()
+                self.editor(calendar, "type", "Piano")
+                self.assertEqual(calendar.schedule_lines(), [line + b",Piano"], (locale, points))
+                self.editor(calendar, "key", "ctrl+a", "type", "Violin")
+                self.assertEqual(calendar.schedule_lines(), [line + b",Violin"], (locale, points))
+                calendar.program.kill()
+
+
+class LinkedFile(unittest.TestCase):
+    """A settings file that is a symbolic link, or one name of a hard-linked file,
+    stays so through a save: the new contents reach the file it stands for."""
+
+    def test_a_delete_reaches_the_linked_file_and_the_link_stays(self):
+        calendar = Calendar(self, schedules=b"Schedule=12/16/2026,Dentist\r\nSchedule=12/17/2026,Piano\r\n")
+        calendar.program.kill()
+        path = calendar.program.path(SETTINGS)
+        real, other_name = path + ".real", path + ".other"
+        os.rename(path, real)
+        os.link(real, other_name)
+        os.symlink(real, path)
+        calendar.process = calendar.program.start()
+        calendar.program.wait_for_window()
+        calendar.day_menu(16)
+        xdotool("key", "d")
+        wait_for(calendar.program.message_boxes, "the confirmation")
+        calendar.program.probe("dismiss")
+        wait_for(lambda: calendar.schedule_lines() == [b"Schedule=12/17/2026,Piano"], "the line gone")
+        self.assertTrue(os.path.islink(path))
+        self.assertTrue(os.path.samefile(real, other_name), "the hard link stays")
         calendar.program.kill()

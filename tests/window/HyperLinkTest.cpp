@@ -13,6 +13,9 @@
 #include "WindowTestSupport.h"
 
 using window_test::ScriptedDialog;
+using window_test::LeftButton;
+using window_test::MovePointerTo;
+using window_test::PressKey;
 
 namespace {
 
@@ -68,36 +71,6 @@ std::vector<BYTE> ImageOf(HCURSOR cursor) {
     return image;
 }
 
-INPUT Input(DWORD type) {
-    INPUT input{};
-    input.type = type;
-    return input;
-}
-
-void Send(INPUT input) { ::SendInput(1, &input, sizeof input); }
-
-void MovePointerTo(HWND window, POINT client) {
-    ::ClientToScreen(window, &client);
-    INPUT input = Input(INPUT_MOUSE);
-    input.mi.dx = MulDiv(client.x, 65536, ::GetSystemMetrics(SM_CXSCREEN)) + 1;
-    input.mi.dy = MulDiv(client.y, 65536, ::GetSystemMetrics(SM_CYSCREEN)) + 1;
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    Send(input);
-}
-
-void LeftButton(DWORD flag) {
-    INPUT input = Input(INPUT_MOUSE);
-    input.mi.dwFlags = flag;
-    Send(input);
-}
-
-void PressKey(WORD key) {
-    INPUT input = Input(INPUT_KEYBOARD);
-    input.ki.wVk = key;
-    Send(input);
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    Send(input);
-}
 
 TEST(HyperLinkTest, OpensOncePerClickOnItAndTurnsTheVisitedColour) {
     ScriptedDialog dialog(IDD_TEST_DIALOG);

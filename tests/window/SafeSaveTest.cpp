@@ -73,4 +73,43 @@ TEST_F(SafeSaveTest, AFileThatCannotBeWrittenStaysAsItWas) {
     EXPECT_FALSE(Save("no such folder\\settings.ini"));
 }
 
+// A save that would leave the same bytes leaves the file alone, time stamp and all.
+TEST_F(SafeSaveTest, ASaveThatChangesNothingDoesNotTouchTheFile) {
+    folder_.Write("same.ini", "");
+    ASSERT_TRUE(Save("same.ini"));
+    const std::string saved = folder_.Read("same.ini");
+    const std::string path = folder_.File("same.ini");
+    const FILETIME old{0x10000000, 0x01D00000};  // a day long ago
+    {
+        HANDLE file = ::CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(file, INVALID_HANDLE_VALUE);
+        ::SetFileTime(file, nullptr, nullptr, &old);
+        ::CloseHandle(file);
+    }
+    ASSERT_TRUE(Save("same.ini"));
+    WIN32_FILE_ATTRIBUTE_DATA data{};
+    ASSERT_TRUE(::GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data));
+    EXPECT_EQ(::CompareFileTime(&data.ftLastWriteTime, &old), 0);
+    EXPECT_EQ(folder_.Read("same.ini"), saved);
+}
+
+// The replaced file is the same file to the user: its hidden and system marks stay,
+// and every name of a hard-linked file shows the new contents.
+TEST_F(SafeSaveTest, TheReplacedFileKeepsItsAttributesAndItsNames) {
+    folder_.Write("marked.ini", kUntidyFile);
+    const std::string marked = folder_.File("marked.ini");
+    ASSERT_TRUE(::SetFileAttributesA(marked.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    ASSERT_TRUE(Save("marked.ini"));
+    EXPECT_EQ(::GetFileAttributesA(marked.c_str()) & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM),
+              static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    ::SetFileAttributesA(marked.c_str(), FILE_ATTRIBUTE_NORMAL);
+
+    folder_.Write("linked.ini", kUntidyFile);
+    const std::string other = folder_.File("other name.ini");
+    ASSERT_TRUE(::CreateHardLinkA(other.c_str(), folder_.File("linked.ini").c_str(), nullptr));
+    ASSERT_TRUE(Save("linked.ini"));
+    EXPECT_NE(folder_.Read("linked.ini"), kUntidyFile);
+    EXPECT_EQ(folder_.Read("other name.ini"), folder_.Read("linked.ini"));
+}
+
 }  // namespace

@@ -79,4 +79,36 @@ inline POINT CentreOf(HWND window) {
     return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
 }
 
+// Input as the user makes it, through the system's input queue.
+inline INPUT Input(DWORD type) {
+    INPUT input{};
+    input.type = type;
+    return input;
+}
+
+inline void Send(INPUT input) { ::SendInput(1, &input, sizeof input); }
+
+inline void MovePointerTo(HWND window, POINT client) {
+    ::ClientToScreen(window, &client);
+    INPUT input = Input(INPUT_MOUSE);
+    input.mi.dx = MulDiv(client.x, 65536, ::GetSystemMetrics(SM_CXSCREEN)) + 1;
+    input.mi.dy = MulDiv(client.y, 65536, ::GetSystemMetrics(SM_CYSCREEN)) + 1;
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    Send(input);
+}
+
+inline void LeftButton(DWORD flag) {
+    INPUT input = Input(INPUT_MOUSE);
+    input.mi.dwFlags = flag;
+    Send(input);
+}
+
+inline void PressKey(WORD key) {
+    INPUT input = Input(INPUT_KEYBOARD);
+    input.ki.wVk = key;
+    Send(input);
+    input.ki.dwFlags = KEYEVENTF_KEYUP;
+    Send(input);
+}
+
 }  // namespace window_test

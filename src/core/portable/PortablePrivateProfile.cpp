@@ -1,6 +1,8 @@
 #include "PortablePrivateProfile.h"
 
 #include <algorithm>
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <optional>
@@ -31,6 +33,15 @@ std::optional<FileStamp> PortablePrivateProfile::Stamp(const char* path) const {
     if (error) return std::nullopt;
     const auto written = std::filesystem::last_write_time(path, error);
     if (error) return std::nullopt;
-    return FileStamp{static_cast<std::uint64_t>(size),
-                     static_cast<std::uint64_t>(written.time_since_epoch().count())};
+    // Ticks of 100 ns; the sign bit flipped keeps the order of times before the
+    // clock's epoch.
+    const auto ticks = [](std::filesystem::file_time_type time) {
+        const auto count =
+            std::chrono::duration_cast<std::chrono::duration<std::int64_t, std::ratio<1, 10'000'000>>>(
+                time.time_since_epoch())
+                .count();
+        return static_cast<std::uint64_t>(count) ^ (std::uint64_t{1} << 63);
+    };
+    return FileStamp{static_cast<std::uint64_t>(size), ticks(written),
+                     ticks(std::filesystem::file_time_type::clock::now())};
 }

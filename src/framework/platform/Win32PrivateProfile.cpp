@@ -34,7 +34,11 @@ bool Win32PrivateProfile::WriteSection(const char* section, const char* lines, c
 std::optional<FileStamp> Win32PrivateProfile::Stamp(const char* path) const {
     WIN32_FILE_ATTRIBUTE_DATA data{};
     if (!::GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return std::nullopt;
+    FILETIME now{};
+    ::GetSystemTimeAsFileTime(&now);
+    const auto ticks = [](const FILETIME& time) {
+        return static_cast<std::uint64_t>(time.dwHighDateTime) << 32 | time.dwLowDateTime;
+    };
     return FileStamp{static_cast<std::uint64_t>(data.nFileSizeHigh) << 32 | data.nFileSizeLow,
-                     static_cast<std::uint64_t>(data.ftLastWriteTime.dwHighDateTime) << 32 |
-                         data.ftLastWriteTime.dwLowDateTime};
+                     ticks(data.ftLastWriteTime), ticks(now)};
 }

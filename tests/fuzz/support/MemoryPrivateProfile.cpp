@@ -7,7 +7,8 @@ void MemoryPrivateProfile::Put(const std::string& path, std::string_view bytes) 
 std::optional<FileStamp> MemoryPrivateProfile::Stamp(const char* path) const {
     const auto found = files_.find(std::string_view(path));
     if (found == files_.end()) return std::nullopt;
-    return FileStamp{found->second.bytes.size(), found->second.writeTime};
+    const std::uint64_t written = found->second.writeTime;
+    return FileStamp{found->second.bytes.size(), written, written + FileStamp::kTimeResolution};
 }
 
 void MemoryPrivateProfile::ReadText(const char* path, std::string& bytes) const {

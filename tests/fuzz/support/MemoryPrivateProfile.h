@@ -13,8 +13,8 @@ public:
     // Replaces the file's bytes, unchanged, as a program outside would.
     void Put(const std::string& path, std::string_view bytes);
 
-    // Its size, and for the time of the last write a count of all writes, so
-    // that every write changes the stamp as a later write time would.
+    // Its size, and for the time of the last write a count of all writes: every
+    // write changes the stamp, so the stamp is always settled and to be trusted.
     std::optional<FileStamp> Stamp(const char* path) const override;
 
 protected:

@@ -70,7 +70,7 @@ private:
 
 }  // namespace
 
-std::string IniTextProfile::ReadText(const char* path) const {
+std::string IniTextProfile::WholeText(const char* path) const {
     std::string bytes;
     ReadText(path, bytes);
     return bytes;
@@ -79,7 +79,7 @@ std::string IniTextProfile::ReadText(const char* path) const {
 std::size_t IniTextProfile::GetString(const char* section, const char* key, const char* defaultValue, char* buffer,
                                       std::size_t size, const char* path) const {
     if (size == 0) return 0;
-    const std::string bytes = ReadText(path);
+    const std::string bytes = WholeText(path);
     const std::string_view wantedKey = TrimIniBlanks(key);
     std::optional<std::string_view> value;
     VisitFirstSection(bytes, TrimIniBlanks(section), [&](const IniLine& line) {
@@ -113,11 +113,11 @@ std::size_t IniTextProfile::GetSection(const char* section, char* buffer, std::s
 }
 
 bool IniTextProfile::WriteString(const char* section, const char* key, const char* value, const char* path) {
-    IniFile file(ReadText(path));
+    IniFile file(WholeText(path));
     return !file.SetValue(section, key, value) || SaveText(path, file.Bytes());
 }
 
 bool IniTextProfile::WriteSection(const char* section, const char* lines, const char* path) {
-    IniFile file(ReadText(path));
+    IniFile file(WholeText(path));
     return !file.ReplaceSection(section, lines) || SaveText(path, file.Bytes());
 }

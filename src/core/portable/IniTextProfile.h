@@ -22,7 +22,7 @@ protected:
     virtual bool SaveText(const char* path, const std::string& bytes) = 0;
 
 private:
-    std::string ReadText(const char* path) const;
+    std::string WholeText(const char* path) const;
 
     // A whole section is read again and again with a growing buffer; reading the
     // text into the same memory each time spares most of the cost.

@@ -79,7 +79,7 @@ campaign() {
     echo "fuzz: the build failed" >&2
     return 1
   }
-  local name status begin seconds runs findings=0
+  local name status begin seconds runs findings=0  # or targets that did not run to the end
   for name in "${names[@]}"; do
     if [[ ! -x "$FUZZ_ROOT/build/fuzz/tests/fuzz/$name" ]]; then
       echo "$name: no such target"
@@ -96,6 +96,9 @@ campaign() {
       "$(fuzz_stat "$name" average_exec_per_sec)" "$(fuzz_final_coverage "$name")"
     if ((status == 0)); then
       echo "no finding"
+    elif ((status == 72)); then  # libFuzzer's exit after SIGINT, its statistics printed
+      echo "interrupted, no finding"
+      findings=$((findings + 1))
     else
       echo "FINDING (exit $status): see $(fuzz_log "$name") and build/fuzz/artifacts/$name"
       findings=$((findings + 1))

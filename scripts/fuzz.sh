@@ -79,11 +79,11 @@ campaign() {
     echo "fuzz: the build failed" >&2
     return 1
   }
-  local name status begin seconds runs findings=0  # or targets that did not run to the end
+  local name status begin seconds runs failures=0  # findings, and targets missing or stopped
   for name in "${names[@]}"; do
     if [[ ! -x "$FUZZ_ROOT/build/fuzz/tests/fuzz/$name" ]]; then
       echo "$name: no such target"
-      findings=$((findings + 1))
+      failures=$((failures + 1))
       continue
     fi
     echo "==> $name ($limit)"
@@ -98,13 +98,13 @@ campaign() {
       echo "no finding"
     elif ((status == 72)); then  # libFuzzer's exit after SIGINT, its statistics printed
       echo "interrupted, no finding"
-      findings=$((findings + 1))
+      failures=$((failures + 1))
     else
       echo "FINDING (exit $status): see $(fuzz_log "$name") and build/fuzz/artifacts/$name"
-      findings=$((findings + 1))
+      failures=$((failures + 1))
     fi
   done
-  ((findings == 0))
+  ((failures == 0))
 }
 
 if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then

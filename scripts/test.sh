@@ -9,6 +9,8 @@ set -uo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$ROOT"
+# How one fuzz target is run and its log read, shared with the long campaigns.
+source "$ROOT/scripts/fuzz.sh"
 
 FUZZ_SECONDS="${WISPANE_FUZZ_SECONDS:-15}"
 WINE_PREFIX="$ROOT/build/windows/wineprefix"
@@ -105,30 +107,13 @@ test_preset() {  # PRESET [WRAPPER...]
   run_ctest "$preset" "$@"
 }
 
-fuzz_target() {  # NAME: runs one fuzz target from its seeds for FUZZ_SECONDS.
-  local name="$1"
-  local corpus="$ROOT/build/fuzz/corpus/$name"
-  local seeds="$ROOT/tests/fuzz/corpus/$name"
-  local dictionary="$ROOT/tests/fuzz/$name.dict"
-  local artifacts="$ROOT/build/fuzz/artifacts/$name"
-  mkdir -p "$corpus" "$artifacts"
-  # New inputs go to the build tree's corpus; the seeds in the source tree are only read.
-  local options=(-max_total_time="$FUZZ_SECONDS" -timeout=20 -rss_limit_mb=2048
-                 -print_final_stats=1 -artifact_prefix="$artifacts/")
-  [[ -f "$dictionary" ]] && options+=(-dict="$dictionary")
-  local dirs=("$corpus")
-  [[ -d "$seeds" ]] && dirs+=("$seeds")
-  # The Japanese locale: text in code page 932 and date keys as yyyy/M/d.
-  timeout $((FUZZ_SECONDS + 120)) env LC_ALL=ja_JP.UTF-8 "$ROOT/build/fuzz/tests/fuzz/$name" \
-    "${options[@]}" "${dirs[@]}" >"$ROOT/build/fuzz/$name.log" 2>&1 </dev/null
-}
-
 judge_fuzz_target() {  # NAME STATUS SECONDS
   local name="$1" status="$2" seconds="$3"
-  local log="$ROOT/build/fuzz/$name.log"
+  local log
+  log="$(fuzz_log "$name")"
   if ((status == 0)); then
     local runs
-    runs="$(grep -Eo 'stat::number_of_executed_units: *[0-9]+' "$log" | grep -Eo '[0-9]+$')"
+    runs="$(fuzz_stat "$name" number_of_executed_units)"
     record ok "fuzz: $name, ${runs:-?} inputs, no finding ($seconds s)"
     passed=$((passed + 1))
     return 0
@@ -141,17 +126,15 @@ judge_fuzz_target() {  # NAME STATUS SECONDS
 test_fuzzers() {
   step "fuzz: configure" cmake --preset fuzz || return 1
   step "fuzz: build" cmake --build --preset fuzz || return 1
-  local names=() source
-  for source in "$ROOT"/tests/fuzz/*.cpp; do
-    [[ -e "$source" ]] && names+=("$(basename "$source" .cpp)")
-  done
+  local names=()
+  mapfile -t names < <(fuzz_target_names)
   local first
   for ((first = 0; first < ${#names[@]}; first += 2)); do
     local batch=("${names[@]:first:2}") pids=() name begin=$SECONDS
     for name in "${batch[@]}"; do
       echo "==> fuzz: $name (${FUZZ_SECONDS} s)"
       if [[ -x "$ROOT/build/fuzz/tests/fuzz/$name" ]]; then
-        fuzz_target "$name" &
+        fuzz_target "$name" -max_total_time="$FUZZ_SECONDS" &
         pids+=($!)
       else
         pids+=("")

@@ -1,9 +1,13 @@
 // Rule lines: the input is the body of the Japanese and the US section of a rule
-// file, read raw from Holiday.ini and, after a whole-section write, from the
-// settings file; then the holidays of years around the rule changes are built
-// and the day states of a request across a year end are computed.
+// file, read either raw from Holiday.ini or, after a whole-section write, from
+// the settings file. The holidays of a year around a rule change are built and
+// the day states of a request from its November across the year end computed.
+// The input's last byte picks the file, the locale and the year: one pick per
+// execution tries the mutator's inputs with every pick at a fraction of the cost
+// of all of them at once.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "FuzzWorkspace.h"
@@ -12,37 +16,56 @@
 #include "PrivateProfile.h"
 
 namespace {
+
+constexpr const char* kHolidayFile = "Holiday.ini";
+constexpr const char* kSettingsFile = "Wispane Calendar.ini";
 constexpr std::uint32_t kLocales[] = {1041, 1033};
-constexpr int kYears[] = {1984, 1985, 2006, 2007, 2019, 2026};
+constexpr int kYears[] = {1984, 1985, 2006, 2007, 2019, 2025, 2026};
+
+struct Pick {
+    bool fromSettingsFile;
+    std::uint32_t lcid;
+    int year;
+};
+
+Pick PickOf(const std::uint8_t* data, std::size_t size) {
+    const unsigned byte = size > 0 ? data[size - 1] : 0;
+    return {(byte & 1) != 0, kLocales[byte / 2 % std::size(kLocales)],
+            kYears[byte / 2 / std::size(kLocales) % std::size(kYears)]};
+}
+
+// The body as both country sections of the picked file; the other file is empty.
+void WriteRuleFiles(FuzzWorkspace& workspace, const Pick& pick, const std::uint8_t* data, std::size_t size) {
+    workspace.Write(kSettingsFile, "");
+    if (!pick.fromSettingsFile) {
+        const std::string body(reinterpret_cast<const char*>(data), size);
+        workspace.Write(kHolidayFile, "[JPN]\n" + body + "\n[USA]\n" + body + "\n");
+        return;
+    }
+    workspace.Write(kHolidayFile, "");
+    PrivateProfile& profile = workspace.platform().profile;
+    const std::string block = SectionBlock(InputLines(data, size));
+    profile.WriteSection("JPN", block.c_str(), kSettingsFile);
+    profile.WriteSection("USA", block.c_str(), kSettingsFile);
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const FuzzWorkspace& workspace = FuzzWorkspace::Get();
-    Platform& platform = PortablePlatform();
-    const std::string body(reinterpret_cast<const char*>(data), size);
-    workspace.Write("Holiday.ini", "[JPN]\n" + body + "\n[USA]\n" + body + "\n");
+    FuzzWorkspace& workspace = FuzzWorkspace::Get();
+    const Pick pick = PickOf(data, size);
+    WriteRuleFiles(workspace, pick, data, size);
 
-    const std::string settings = workspace.File("Wispane Calendar.ini");
-    workspace.Write("Wispane Calendar.ini", "");
-    const std::string block = SectionBlock(InputLines(data, size));
-    platform.profile.WriteSection("JPN", block.c_str(), settings.c_str());
-    platform.profile.WriteSection("USA", block.c_str(), settings.c_str());
-
-    for (const std::uint32_t lcid : kLocales) {
-        HolidayCalendarModel model(platform);
-        model.lcid = lcid;
-        model.holidayFile = workspace.File("Holiday.ini");
-        model.settingsFilePath = settings;
-        for (const int year : kYears) model.BuildHolidays(year);
-
-        HolidayCalendarModel::ForgetHolidayTablesYear();
-        DayStateRequest request;
-        request.startYear = 2025;
-        request.startMonth = 11;
-        request.count = 3;
-        long result = 0;
-        model.OnGetDayState(request, &result);
-        model.RefreshDayStates();
-    }
+    HolidayCalendarModel model(workspace.platform());
+    model.lcid = pick.lcid;
+    model.holidayFile = kHolidayFile;
+    model.settingsFilePath = kSettingsFile;
+    HolidayCalendarModel::ForgetHolidayTablesYear();
+    DayStateRequest request;
+    request.startYear = pick.year;
+    request.startMonth = 11;
+    request.count = 3;
+    long result = 0;
+    model.OnGetDayState(request, &result);
     return 0;
 }

@@ -12,7 +12,6 @@
 #include "FuzzWorkspace.h"
 #include "HolidayCalendarModel.h"
 #include "LocaleFacts.h"
-#include "Platform.h"
 #include "ScheduleStore.h"
 
 namespace {
@@ -24,7 +23,7 @@ void Require(bool condition) {
 // Keys in the system's code page order the store; every entry must be found
 // again by its key, and the written section must read back unchanged.
 void CheckSectionLinesReadBack(const std::vector<std::string>& lines) {
-    const unsigned codePage = PortablePlatform().locale.AnsiCodePage();
+    const unsigned codePage = FuzzWorkspace::Get().platform().locale.AnsiCodePage();
     ScheduleStore store(codePage);
     store.LoadLines(lines);
     for (const auto& [key, text] : store.entries()) Require(store.Find(key) == &text);
@@ -35,12 +34,12 @@ void CheckSectionLinesReadBack(const std::vector<std::string>& lines) {
 }
 
 void ComputeWithSection(std::string_view section) {
-    const FuzzWorkspace& workspace = FuzzWorkspace::Get();
+    FuzzWorkspace& workspace = FuzzWorkspace::Get();
     workspace.Write("Wispane Calendar.ini", "[Schedule]\n" + std::string(section) + "\n");
-    HolidayCalendarModel model(PortablePlatform());
+    HolidayCalendarModel model(workspace.platform());
     model.lcid = 1041;
-    model.holidayFile = workspace.File("Holiday.ini");
-    model.settingsFilePath = workspace.File("Wispane Calendar.ini");
+    model.holidayFile = "Holiday.ini";
+    model.settingsFilePath = "Wispane Calendar.ini";
     HolidayCalendarModel::ForgetHolidayTablesYear();
     DayStateRequest request;
     request.startYear = 2025;
@@ -49,7 +48,6 @@ void ComputeWithSection(std::string_view section) {
     long result = 0;
     model.OnGetDayState(request, &result);
     model.WriteSchedulesSection(model.settingsFilePath);
-    model.RefreshDayStates();
 }
 
 }  // namespace

@@ -1,30 +1,37 @@
 #include "DatePicture.h"
 
-#include <cstdio>
+#include <charconv>
 
 #include "LocaleConventions.h"
 
 namespace {
 
-std::string Number(int value, bool twoDigits) {
-    char text[16];
-    std::snprintf(text, sizeof text, twoDigits ? "%02d" : "%d", value);
-    return text;
+// A date key is made for every day on view: the fields are appended in place,
+// without a formatted print per number.
+void AppendNumber(std::string& text, int value, bool twoDigits) {
+    char digits[16];
+    const char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    // As "%02d": one digit gets a leading zero (a minus sign already makes two).
+    if (twoDigits && end - digits < 2) text += '0';
+    text.append(digits, static_cast<std::size_t>(end - digits));
 }
 
-std::string Field(char letter, std::size_t count, const DatePictureFields& fields, const LocaleConventions& locale) {
+void AppendField(std::string& text, char letter, std::size_t count, const DatePictureFields& fields,
+                 const LocaleConventions& locale) {
     const bool twoDigits = count >= 2;
     switch (letter) {
-    case 'd': return Number(fields.day, twoDigits);
-    case 'M': return Number(fields.month, twoDigits);
-    case 'y': return count >= 3 ? Number(fields.year, false) : Number(fields.year % 100, twoDigits);
-    case 'h': return Number(fields.hour % 12 == 0 ? 12 : fields.hour % 12, twoDigits);
-    case 'H': return Number(fields.hour, twoDigits);
-    case 'm': return Number(fields.minute, twoDigits);
-    case 's': return Number(fields.second, twoDigits);
+    case 'd': return AppendNumber(text, fields.day, twoDigits);
+    case 'M': return AppendNumber(text, fields.month, twoDigits);
+    case 'y':
+        return count >= 3 ? AppendNumber(text, fields.year, false)
+                          : AppendNumber(text, fields.year % 100, twoDigits);
+    case 'h': return AppendNumber(text, fields.hour % 12 == 0 ? 12 : fields.hour % 12, twoDigits);
+    case 'H': return AppendNumber(text, fields.hour, twoDigits);
+    case 'm': return AppendNumber(text, fields.minute, twoDigits);
+    case 's': return AppendNumber(text, fields.second, twoDigits);
     default: {
         const std::string_view designator = fields.hour < 12 ? locale.am : locale.pm;
-        return std::string(twoDigits ? designator : designator.substr(0, 1));
+        text += twoDigits ? designator : designator.substr(0, 1);
     }
     }
 }
@@ -41,7 +48,7 @@ std::string ExpandDatePicture(std::string_view picture, const DatePictureFields&
         if (kLetters.find(c) != std::string_view::npos) {
             const std::size_t run = picture.find_first_not_of(c, at);
             const std::size_t count = (run == std::string_view::npos ? picture.size() : run) - at;
-            text += Field(c, count, fields, locale);
+            AppendField(text, c, count, fields, locale);
             at += count;
         } else {
             text += c;

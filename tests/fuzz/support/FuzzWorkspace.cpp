@@ -1,35 +1,14 @@
 #include "FuzzWorkspace.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <stdexcept>
 
-const FuzzWorkspace& FuzzWorkspace::Get() {
-    static const FuzzWorkspace workspace;
+FuzzWorkspace& FuzzWorkspace::Get() {
+    static FuzzWorkspace workspace;
     return workspace;
 }
 
-FuzzWorkspace::FuzzWorkspace() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "wispane-fuzz-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot create " + pattern);
-    path_ = pattern;
-}
-
-FuzzWorkspace::~FuzzWorkspace() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-}
-
-std::string FuzzWorkspace::File(const std::string& name) const {
-    return (std::filesystem::path(path_) / name).string();
-}
-
-void FuzzWorkspace::Write(const std::string& name, std::string_view bytes) const {
-    std::ofstream out(File(name), std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+FuzzWorkspace::FuzzWorkspace()
+    : platform_{profile_, PortablePlatform().dateKeys, PortablePlatform().locale, PortablePlatform().clock} {}
 
 std::vector<std::string> InputLines(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);

@@ -5,22 +5,26 @@
 #include <string_view>
 #include <vector>
 
-// A private folder for the files a fuzz target hands to the code under test,
-// made once per process and removed when the process ends normally.
+#include "MemoryPrivateProfile.h"
+#include "Platform.h"
+
+// The files a fuzz target hands to the code under test, held in memory and named
+// by plain file names, and the portable services with a private-profile that
+// reads and writes them: an execution touches no file system.
 class FuzzWorkspace {
 public:
-    static const FuzzWorkspace& Get();
+    static FuzzWorkspace& Get();
     FuzzWorkspace(const FuzzWorkspace&) = delete;
     FuzzWorkspace& operator=(const FuzzWorkspace&) = delete;
 
-    std::string File(const std::string& name) const;
+    Platform& platform() { return platform_; }
     // Replaces the file's bytes, unchanged.
-    void Write(const std::string& name, std::string_view bytes) const;
+    void Write(const std::string& name, std::string_view bytes) { profile_.Put(name, bytes); }
 
 private:
     FuzzWorkspace();
-    ~FuzzWorkspace();
-    std::string path_;
+    MemoryPrivateProfile profile_;
+    Platform platform_;
 };
 
 // The input as text, cut at line feeds; the pieces keep any other bytes.

@@ -179,8 +179,15 @@ void HolidayCalendarModel::MarkSubstitute(const HolidayRecord& holiday, int year
 void HolidayCalendarModel::MarkSchedules(int year, int month, int word) {
     // Without schedules nothing is marked: the month's date keys need not be made.
     if (schedules_.entries().empty()) return;
-    KeyPendingLabels();
     const DateKeys& keys = platform_.dateKeys;
+    // A key that matches a day of the month reads back as that day, as the painting
+    // reads it: without such a key the month's own keys need not be made.
+    const COleDateTime firstDay(year, month, 1);
+    if (!firstDay.IsValid()) return;
+    const std::vector<std::int32_t>& dates = schedules_.KeyDates(keys);
+    const auto inMonth = std::lower_bound(dates.begin(), dates.end(), firstDay.Serial());
+    if (inMonth == dates.end() || *inMonth >= firstDay.Serial() + COleDateTime::DaysInMonth(year, month)) return;
+    KeyPendingLabels();
     for (int day = 1; day <= COleDateTime::DaysInMonth(year, month); ++day) {
         const COleDateTime date(year, month, day);
         if (!date.IsValid()) break;

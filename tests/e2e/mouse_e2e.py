@@ -11,8 +11,8 @@ from e2e_support import screen, wait_for
 from schedule_e2e import Calendar, xdotool
 
 DESKTOP = (0x33, 0x66, 0x99)
-PLAIN = "Config=1,0,0,00ffffff,0,1,0,0000bf00,1"
-SEE_THROUGH_TITLE = "Config=1,1,0,00ffffff,0,1,1,0000bf00,1"
+PLAIN = schedule_e2e.CONFIG
+SEE_THROUGH_TITLE = "1,1,0,00ffffff,0,1,1,0000bf00,1"
 
 
 def is_ink(rgb):
@@ -28,12 +28,7 @@ class CalendarAnswers(unittest.TestCase):
         self.addCleanup(subprocess.run, ["xsetroot", "-def"])
 
     def start(self, config, schedules=b""):
-        original = schedule_e2e.HEAD
-        schedule_e2e.HEAD = original.replace(PLAIN, config)
-        try:
-            return Calendar(self, self.locale, schedules)
-        finally:
-            schedule_e2e.HEAD = original
+        return Calendar(self, self.locale, schedules, config=config)
 
     def menu(self, calendar):
         try:

@@ -13,7 +13,7 @@ from e2e_support import SECTION, SETTINGS, Program, screen, wait_for
 PLACE = (100, 100)
 WINDOW_POS = f"0:1:-1:-1:-1:-1:{PLACE[0]}:{PLACE[1]}:{PLACE[0] + 196}:{PLACE[1] + 123}"
 WS_DISABLED = 0x08000000
-HEAD = f"[{SECTION}]\r\nWindowPos={WINDOW_POS}\r\nConfig=1,0,0,00ffffff,0,1,0,0000bf00,1\r\n"
+CONFIG = "1,0,0,00ffffff,0,1,0,0000bf00,1"
 TODAY = "2026-12-10"
 KEYS = {"en_US.UTF-8": "12/{day}/2026", "ja_JP.UTF-8": "2026/12/{day}"}
 
@@ -30,13 +30,13 @@ def is_schedule_green(rgb):
 class Calendar:
     """The program started on 10 December 2026 with a settings file."""
 
-    def __init__(self, test, locale="en_US.UTF-8", schedules=b"", font=None):
+    def __init__(self, test, locale="en_US.UTF-8", schedules=b"", font=None, config=CONFIG):
         self.program = Program(test)
         self.program.locale = locale
         self.program.date = f"{TODAY} 12:00:00"
         self.key = KEYS[locale]
         with open(self.program.path(SETTINGS), "wb") as file:
-            head = HEAD
+            head = f"[{SECTION}]\r\nWindowPos={WINDOW_POS}\r\nConfig={config}\r\n"
             if font:
                 head += f"Font={font[0]},0,0,0,400,0,0,0,1,0,0,0,0\r\nFontFace={font[1]}\r\n"
             file.write(head.encode("cp932") + b"[Schedule]\r\n" + schedules)

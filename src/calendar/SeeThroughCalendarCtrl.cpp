@@ -12,6 +12,7 @@
 #include "ResourceLanguage.h"
 #include "TimeFormatText.h"
 #include "UserHandles.h"
+#include "WindowGeometry.h"
 #include "resource.h"
 
 namespace {
@@ -325,10 +326,7 @@ std::vector<RECT> SeeThroughCalendarCtrl::SolidAreas() const {
     // The control prints only its own client area, never its child windows.
     for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         if (!::IsWindowVisible(child)) continue;
-        RECT area{};
-        ::GetWindowRect(child, &area);
-        ::MapWindowPoints(HWND_DESKTOP, GetSafeHwnd(), reinterpret_cast<POINT*>(&area), 2);
-        areas.push_back(area);
+        areas.push_back(WindowRectIn(child, GetSafeHwnd()));
     }
     return areas;
 }

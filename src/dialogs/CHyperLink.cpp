@@ -7,6 +7,7 @@
 #include "DeviceContexts.h"
 #include "ResourceLanguage.h"
 #include "UniqueHandle.h"
+#include "WindowGeometry.h"
 #include "resource.h"
 
 namespace {
@@ -142,8 +143,7 @@ void CHyperLink::PreSubclassWindow() {
 
 void CHyperLink::FitToText() {
     if (!(options_ & HLS_AUTOSIZE)) return;
-    RECT window = GetWindowRect();
-    ::MapWindowPoints(nullptr, GetParent(), reinterpret_cast<POINT*>(&window), 2);
+    RECT window = WindowRectIn(GetSafeHwnd(), GetParent());
     const RECT client = GetClientRect();
     const int width = window.right - window.left;
     const int height = window.bottom - window.top;

@@ -11,6 +11,7 @@
 #include "SafeSave.h"
 #include "SchedulesNotSaved.h"
 #include "Win32Platform.h"
+#include "WindowGeometry.h"
 #include "WideText.h"
 #include "resource.h"
 
@@ -78,21 +79,21 @@ void ScheduleEditorDialog::GrowForFont() {
                        ::GetSystemMetrics(SM_CXVSCROLL) + 2;
     const int rowHeight = metrics.tmHeight + metrics.tmExternalLeading + kRowPadding;
     const RECT window = GetWindowRect();
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    if (!::GetMonitorInfoA(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST), &monitor)) return;
-    const RECT& work = monitor.rcWork;
+    const std::optional<RECT> area = WorkAreaNear(GetSafeHwnd());
+    if (!area) return;
+    const RECT& work = *area;
     // Growth by up to what is wanted, as far as the work area leaves room.
-    const auto growth = [](long wanted, long room) { return static_cast<int>(std::clamp(wanted, 0L, std::max(room, 0L))); };
+    const auto growth = [](long wanted, long room) {
+        return static_cast<int>(std::clamp(wanted, 0L, std::max(room, 0L)));
+    };
     const int dx = growth(wanted - client.right, (work.right - work.left) - (window.right - window.left));
-    const int dy = growth((kVisibleRows + 1) * rowHeight - client.bottom, (work.bottom - work.top) - (window.bottom - window.top));
+    const int dy = growth((kVisibleRows + 1) * rowHeight - client.bottom,
+                          (work.bottom - work.top) - (window.bottom - window.top));
     if (dx == 0 && dy == 0) return;
     SetWindowPos(nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
-        RECT bounds{};
-        ::GetWindowRect(child, &bounds);
-        ::MapWindowPoints(HWND_DESKTOP, GetSafeHwnd(), reinterpret_cast<POINT*>(&bounds), 2);
+        RECT bounds = WindowRectIn(child, GetSafeHwnd());
         if (child == list.GetSafeHwnd()) {
             bounds.right += dx;
             bounds.bottom += dy;

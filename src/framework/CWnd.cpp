@@ -6,6 +6,7 @@
 
 #include "CWinApp.h"
 #include "ToolTipFilter.h"
+#include "WindowGeometry.h"
 
 namespace {
 
@@ -469,13 +470,9 @@ std::optional<POINT> CWnd::CenteredPosition(SIZE size) const {
     } else {
         HWND owner = ::GetWindow(hwnd_, GW_OWNER);
         const bool ownerShown = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
-        MONITORINFO monitor{};
-        monitor.cbSize = sizeof monitor;
-        if (!::GetMonitorInfoA(::MonitorFromWindow(ownerShown ? owner : hwnd_, MONITOR_DEFAULTTONEAREST),
-                               &monitor)) {
-            return std::nullopt;
-        }
-        bounds = monitor.rcWork;
+        const std::optional<RECT> work = WorkAreaNear(ownerShown ? owner : hwnd_);
+        if (!work) return std::nullopt;
+        bounds = *work;
         area = bounds;
         if (ownerShown) ::GetWindowRect(owner, &area);
     }

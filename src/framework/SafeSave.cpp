@@ -180,7 +180,8 @@ bool SaveSafely(const std::string& path, const std::function<bool(const std::str
                 saved = OverwriteInPlace(target, *after);
             } else {
                 TakeOverIdentity(target, copyPath);
-                saved = ::MoveFileExA(copyPath.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+                saved = ::MoveFileExA(copyPath.c_str(), target.c_str(),
+                                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
             }
         }
     }

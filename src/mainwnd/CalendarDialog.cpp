@@ -27,6 +27,7 @@
 #include "TimerPeriods.h"
 #include "VersionInfo.h"
 #include "Win32Platform.h"
+#include "WindowGeometry.h"
 #include "resource.h"
 
 namespace {
@@ -49,14 +50,6 @@ COleDateTime Today() {
 }
 
 int TodaySerial() { return Today().Serial(); }
-
-// The work area of a monitor; none when the system does not say.
-std::optional<RECT> WorkAreaOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    if (!::GetMonitorInfoA(monitor, &info)) return std::nullopt;
-    return info.rcWork;
-}
 
 bool FileExists(const std::string& path) {
     return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -512,7 +505,7 @@ bool CalendarDialog::IsUsableFont(HFONT font) {
     calendar.SetFont(previous, false);
 
     const std::optional<LOGFONTA> asked = Font::Describe(font);
-    const std::optional<RECT> area = WorkAreaOf(::MonitorFromWindow(GetSafeHwnd(), MONITOR_DEFAULTTONEAREST));
+    const std::optional<RECT> area = WorkAreaNear(GetSafeHwnd());
     ClientDC dc(GetSafeHwnd());
     SelectedObject selected(dc.get(), font);
     if (!month || !area || !asked || !dc || !selected) return false;

@@ -35,7 +35,9 @@ fuzz_target() {  # NAME LIMIT: runs one target from its seeds; LIMIT is -max_tot
   local artifacts="$FUZZ_ROOT/build/fuzz/artifacts/$name"
   mkdir -p "$corpus" "$artifacts"
   # New inputs go to the build tree's corpus; the seeds in the source tree are only read.
-  local options=("$limit" -timeout=20 -rss_limit_mb=2048 -print_final_stats=1
+  # A kilobyte holds some fifty lines, enough for every ordering and duplicate, and
+  # keeps the executions fast as the inputs grow.
+  local options=("$limit" -max_len=1024 -timeout=20 -rss_limit_mb=2048 -print_final_stats=1
                  -artifact_prefix="$artifacts/")
   [[ -f "$dictionary" ]] && options+=(-dict="$dictionary")
   local dirs=("$corpus")

@@ -28,7 +28,6 @@ void ComputeThreeMonths(benchmark::State& state, int startYear, int startMonth) 
     model.lcid = 1041;
     model.holidayFile = WISPANE_HOLIDAY_INI;
     model.settingsFilePath = settings;
-    HolidayCalendarModel::ForgetHolidayTablesYear();
     for (auto _ : state) {
         model.ComputeDayStates(DayStateRequest{startYear, startMonth, 3, nullptr});
         benchmark::DoNotOptimize(model.dayStates());

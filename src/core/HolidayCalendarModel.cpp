@@ -23,8 +23,6 @@ constexpr const char* kAutumnalEquinoxName = "秋分の日";
 constexpr const char* kNationalHolidayName = "国民の休日";
 constexpr const char* kJapaneseSubstituteName = "振替休日";
 
-int holidayTablesYear = -1;
-
 int FloorDiv(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0))); }
 
 // (year, month) of the month `offset` months after (year, month), month 1..12.
@@ -46,9 +44,6 @@ HolidayCalendarModel::~HolidayCalendarModel() = default;
 void HolidayCalendarModel::OnBeginHolidayYear(int) {}
 void HolidayCalendarModel::OnEndHolidayYear(int) {}
 void HolidayCalendarModel::SetControlDayStates(int, const std::uint32_t*) {}
-
-int HolidayCalendarModel::HolidayTablesYear() { return holidayTablesYear; }
-void HolidayCalendarModel::ForgetHolidayTablesYear() { holidayTablesYear = -1; }
 
 int HolidayCalendarModel::BuildHolidays(int year) {
     for (HolidayTable& table : holidayTables_) table.clear();
@@ -126,9 +121,9 @@ void HolidayCalendarModel::ComputeDayStates(const DayStateRequest& request) {
         int year = request.startYear;
         int month = request.startMonth;
         AdvanceMonth(year, month, word);
-        if (year != holidayTablesYear) {
+        if (year != holidayTablesYear_) {
             BuildHolidays(year);
-            holidayTablesYear = year;
+            holidayTablesYear_ = year;
         }
         // One substitute per Sunday, however many records name it: a second copy
         // would find the first one's substitute marked and take the next day too.

@@ -53,10 +53,8 @@ public:
     void RefreshDayStates();
     const std::string* FindDayLabel(const std::string& key) const;
 
-    // The year the holiday tables hold, shared by every instance; -1 for none.
-    static int HolidayTablesYear();
-    // Makes the next request rebuild the tables (rule files changed, or a test).
-    static void ForgetHolidayTablesYear();
+    // The year this model's holiday tables hold; -1 before the first request.
+    int HolidayTablesYear() const { return holidayTablesYear_; }
 
     // Settings of the control, set by its owner.
     std::uint32_t lcid;
@@ -97,6 +95,7 @@ private:
     mutable DayLabels dayLabels_;
     ScheduleStore schedules_;
     std::array<HolidayTable, 12> holidayTables_;
+    int holidayTablesYear_ = -1;
     ProfileSectionCache ruleSections_;  // the rule files' sections, read once per change of a file
     std::unique_ptr<std::uint32_t[]> dayStates_;
     DayStateRequest lastRequest_;

@@ -13,7 +13,6 @@
 class CalendarModelTest : public testing::Test {
 protected:
     CalendarModelTest() : model(TestPlatform()) {
-        HolidayCalendarModel::ForgetHolidayTablesYear();
         model.holidayFile = dir.File("Holiday.ini");
         model.settingsFilePath = dir.File("Wispane Calendar.ini");
     }

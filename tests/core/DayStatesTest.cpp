@@ -26,12 +26,19 @@ TEST_F(DayStatesTest, RequestsAcrossAYearEndRebuildTheTables) {
     long result = 0;
     recorder.OnGetDayState(request, &result);
     EXPECT_EQ(recorder.builtYears, (std::vector<int>{2003, 2004}));
-    EXPECT_EQ(HolidayCalendarModel::HolidayTablesYear(), 2004);
+    EXPECT_EQ(recorder.HolidayTablesYear(), 2004);
     recorder.OnGetDayState(request, &result);
     EXPECT_EQ(recorder.builtYears, (std::vector<int>{2003, 2004, 2003, 2004}));
     DayStateRequest later{2004, 2, 3, nullptr};
     recorder.OnGetDayState(later, &result);
     EXPECT_EQ(recorder.builtYears.size(), 4u);  // the same year is not read again
+
+    // A second model of the same year builds tables of its own.
+    YearRecorder second(TestPlatform());
+    second.holidayFile = model.holidayFile;
+    second.OnGetDayState(later, &result);
+    EXPECT_EQ(second.builtYears, std::vector<int>{2004});
+    EXPECT_EQ(recorder.builtYears.size(), 4u);
 }
 
 TEST_F(DayStatesTest, AnswerHasASpareWordAndRemembersTheRequest) {

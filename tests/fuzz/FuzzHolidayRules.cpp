@@ -60,7 +60,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     model.lcid = pick.lcid;
     model.holidayFile = kHolidayFile;
     model.settingsFilePath = kSettingsFile;
-    HolidayCalendarModel::ForgetHolidayTablesYear();
     DayStateRequest request;
     request.startYear = pick.year;
     request.startMonth = 11;

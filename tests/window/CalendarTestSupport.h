@@ -144,7 +144,6 @@ inline bool IsGrey(COLORREF colour) {
 class CalendarScene {
 public:
     CalendarScene() {
-        HolidayCalendarModel::ForgetHolidayTablesYear();
         clock.Set(2025, 8, 20, 10, 42);
         // June 2025 begins on a Sunday: the grid starts with 25 May and ends with 5 July.
         const std::string rules =

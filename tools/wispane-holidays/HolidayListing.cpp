@@ -24,8 +24,6 @@ std::string IsoDate(const COleDateTime& date) {
 HolidayListing::HolidayListing(Platform& platform, std::uint32_t lcid, const std::string& holidayFile,
                                const std::string& settingsFile)
     : platform_(platform), model_(platform) {
-    // Tables built from other files by an earlier model must not be reused.
-    HolidayCalendarModel::ForgetHolidayTablesYear();
     model_.lcid = lcid;
     model_.holidayFile = holidayFile;
     model_.settingsFilePath = settingsFile;

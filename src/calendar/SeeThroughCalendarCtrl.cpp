@@ -154,11 +154,13 @@ bool SeeThroughCalendarCtrl::OnLeftButtonDown(POINT point) {
     case MCHT_TITLEYEAR:
         return false;
     case MCHT_TITLEBK: {
-        // The system moves the window as if its caption were dragged; the point of
-        // a non-client message is in screen coordinates.
+        // The system moves the window as if its caption were dragged. The move is
+        // asked for directly: a caption press moves only a window the system could
+        // activate, which after a message box closed it may not have. The point is
+        // in screen coordinates.
         POINT screen = point;
         ClientToScreen(screen);
-        ::PostMessageA(GetParent(), WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
+        ::PostMessageA(GetParent(), WM_SYSCOMMAND, SC_MOVE | HTCAPTION, MAKELPARAM(screen.x, screen.y));
         return true;
     }
     default:
@@ -221,7 +223,7 @@ void SeeThroughCalendarCtrl::ShowScheduleMenu(int x, int y) {
     const bool hasSchedule = FindSchedule(platform().dateKeys.Format(contextDate)) != nullptr;
     ::EnableMenuItem(popup, ID_EDIT_SCHEDULE, MF_BYCOMMAND | MF_ENABLED);
     ::EnableMenuItem(popup, ID_DELETE_SCHEDULE, MF_BYCOMMAND | (hasSchedule ? MF_ENABLED : MF_GRAYED));
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, x, y, 0, owner, nullptr);
+    TrackPopupMenuOf(owner, popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, POINT{x, y});
 }
 
 void SeeThroughCalendarCtrl::PrintPicture(HDC dc) {

@@ -18,6 +18,16 @@ public:
     HMENU SubMenu(int position) const { return get() ? ::GetSubMenu(get(), position) : nullptr; }
 };
 
+// Shows a popup menu for `owner` until it closes. The owner becomes the foreground
+// window first, as the system asks, or a window it could not activate may get no
+// menu, or one that a click elsewhere does not close; the null message after it
+// lets the menu's closing finish.
+inline void TrackPopupMenuOf(HWND owner, HMENU popup, UINT flags, POINT at) {
+    ::SetForegroundWindow(owner);
+    ::TrackPopupMenu(popup, flags, at.x, at.y, 0, owner, nullptr);
+    ::PostMessageA(owner, WM_NULL, 0, 0);
+}
+
 struct CursorTraits {
     using Handle = HCURSOR;
     static void Close(HCURSOR cursor) { ::DestroyCursor(cursor); }

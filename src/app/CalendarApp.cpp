@@ -30,11 +30,9 @@ bool CalendarApp::InitInstance() {
 
     CalendarDialog dialog(ownerFrame_.get());
     dialog.SetCalendarLocale(localeId_);
-    mainDialog_ = &dialog;
     ownerFrame_->CloseInstead(&dialog);
     dialog.DoModal();
     ownerFrame_->CloseInstead(nullptr);
-    mainDialog_ = nullptr;
     return false;
 }
 

@@ -5,7 +5,6 @@
 #include "CWinApp.h"
 #include "NamedMutex.h"
 
-class CalendarDialog;
 class OwnerFrame;
 
 // The application: one running copy per program file name, the language chosen at
@@ -20,9 +19,6 @@ public:
     // once for a second copy.
     bool InitInstance() override;
 
-    // The calendar window while it runs.
-    CalendarDialog* MainDialog() const { return mainDialog_; }
-
 private:
     void ChooseLanguage();
     void LocateSettingsFile();
@@ -30,5 +26,4 @@ private:
     NamedMutex instanceGuard_;  // held for the life of the process
     std::uint32_t localeId_ = 0;
     std::unique_ptr<OwnerFrame> ownerFrame_;
-    CalendarDialog* mainDialog_ = nullptr;
 };

@@ -47,8 +47,6 @@ Cursor CopyOf(HCURSOR cursor) { return Cursor(cursor ? ::CopyIcon(cursor) : null
 
 }  // namespace
 
-CHyperLink::CHyperLink(DWORD options) : options_(options) {}
-
 CHyperLink::~CHyperLink() { sharedCursor_.reset(); }
 
 void CHyperLink::SetAddress(const std::string& address) {
@@ -124,17 +122,17 @@ void CHyperLink::PreSubclassWindow() {
 
     std::optional<LOGFONTA> description = Font::Describe(GetFont());
     if (description) {
-        description->lfUnderline = (options_ & HLS_UNDERLINE) ? TRUE : FALSE;
+        description->lfUnderline = TRUE;
         linkFont_ = Font::Create(*description);
     }
     if (linkFont_) {
         SetFont(linkFont_.get(), true);
         FitToText();
     } else {
-        options_ &= ~HLS_AUTOSIZE;
+        fitsText_ = false;
     }
 
-    if (!(options_ & HLS_NODEFAULTCURSOR)) LoadSharedCursor();
+    LoadSharedCursor();
     if (toolTip_.Create(GetSafeHwnd(), 0)) {
         toolTip_.AddTool(GetSafeHwnd(), address_.c_str(), GetClientRect(), kToolId);
     }
@@ -142,7 +140,7 @@ void CHyperLink::PreSubclassWindow() {
 }
 
 void CHyperLink::FitToText() {
-    if (!(options_ & HLS_AUTOSIZE)) return;
+    if (!fitsText_) return;
     RECT window = WindowRectIn(GetSafeHwnd(), GetParent());
     const RECT client = GetClientRect();
     const int width = window.right - window.left;
@@ -196,20 +194,15 @@ LRESULT CHyperLink::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_CAPTURECHANGED:
         // Taken by another window (a message box): the pointer is no longer followed.
-        if (over_) {
-            over_ = false;
-            Invalidate();
-        }
+        over_ = false;
         break;
     case WM_LBUTTONDOWN:
-        if (options_ & HLS_FOCUSONCLICK) SetFocus();
-        if (options_ & HLS_FOLLOWONDOWN) FollowLink();
+        SetFocus();
         armed_ = true;
         return 0;
     case WM_LBUTTONUP:
         // Under the capture a release outside the link comes here as well: it opens nothing.
-        if (armed_ && !(options_ & HLS_FOLLOWONDOWN) &&
-            Contains({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))})) {
+        if (armed_ && Contains({static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))})) {
             FollowLink();
         }
         return 0;
@@ -242,21 +235,17 @@ bool CHyperLink::Contains(POINT point) const {
 void CHyperLink::OnMouseMove(POINT point) {
     if (!over_) {
         over_ = true;
-        Invalidate();
         ::SetCapture(GetSafeHwnd());
     } else if (!Contains(point)) {
         over_ = false;
         ::ReleaseCapture();
-        Invalidate();
     }
 }
 
 bool CHyperLink::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT& result) {
     if (message != WM_CTLCOLORSTATIC) return false;
     auto dc = reinterpret_cast<HDC>(wParam);
-    COLORREF color = visited_ ? kVisitedColor : kLinkColor;
-    if (over_ && (options_ & HLS_HOVERCOLOR)) color = kHoverColor;
-    ::SetTextColor(dc, color);
+    ::SetTextColor(dc, visited_ ? kVisitedColor : kLinkColor);
     ::SetBkMode(dc, TRANSPARENT);
     // The hollow brush lets the dialog's background show through.
     result = reinterpret_cast<LRESULT>(::GetStockObject(NULL_BRUSH));

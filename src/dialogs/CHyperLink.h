@@ -13,19 +13,10 @@
 // told in a message box. Attach it to the dialog's control with SubclassDlgItem.
 class CHyperLink : public CStatic {
 public:
-    static constexpr DWORD HLS_UNDERLINE = 0x01;
-    static constexpr DWORD HLS_HOVERCOLOR = 0x02;       // the hover colour while the pointer is over it
-    static constexpr DWORD HLS_AUTOSIZE = 0x04;         // the control fits its text
-    static constexpr DWORD HLS_FOLLOWONDOWN = 0x08;     // opens on the press instead of the release
-    static constexpr DWORD HLS_FOCUSONCLICK = 0x10;     // a press takes the keyboard focus
-    static constexpr DWORD HLS_NODEFAULTCURSOR = 0x20;  // no pointing hand
-    static constexpr DWORD kDefaultOptions = HLS_UNDERLINE | HLS_AUTOSIZE | HLS_FOCUSONCLICK;
-
     static constexpr COLORREF kLinkColor = RGB(0, 0, 255);
     static constexpr COLORREF kVisitedColor = RGB(128, 0, 128);
-    static constexpr COLORREF kHoverColor = RGB(255, 0, 0);
 
-    explicit CHyperLink(DWORD options = kDefaultOptions);
+    CHyperLink() = default;
     // Also gives up the pointing hand that all links share.
     ~CHyperLink() override;
 
@@ -56,7 +47,7 @@ private:
     bool Contains(POINT point) const;
     static void LoadSharedCursor();
 
-    DWORD options_;
+    bool fitsText_ = true;  // the control is sized to its text, in its own underlined font
     bool armed_ = false;
     bool over_ = false;
     bool visited_ = false;

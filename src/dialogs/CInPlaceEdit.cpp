@@ -48,7 +48,7 @@ const CInPlaceEdit::Messages& CInPlaceEdit::Protocol() {
     return messages;
 }
 
-CInPlaceEdit::CInPlaceEdit(int row, int column, std::optional<std::string> initialText)
+CInPlaceEdit::CInPlaceEdit(int row, int column, std::string initialText)
     : row_(row), column_(column), initialText_(std::move(initialText)) {
     Protocol();
 }
@@ -136,7 +136,7 @@ LRESULT CInPlaceEdit::OnCreate(WPARAM wParam, LPARAM lParam) {
     if (DefaultProc(WM_CREATE, wParam, lParam) == -1) return -1;
     const HWND list = List();
     SetFont(FontOf(list));
-    SetText(initialText_ ? initialText_->c_str() : CListCtrl::GetItemText(list, row_, column_).c_str());
+    SetText(initialText_.c_str());
     SetFocus();
     SetSel(0, -1);
     ScrollCaret();

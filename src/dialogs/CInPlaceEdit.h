@@ -1,5 +1,4 @@
 #pragma once
-#include <optional>
 #include <string>
 
 #include "CEdit.h"
@@ -27,8 +26,8 @@ public:
     };
     static const Messages& Protocol();
 
-    // With no initial text the box shows the cell's text from its parent list.
-    CInPlaceEdit(int row, int column, std::optional<std::string> initialText);
+    // The box opens on the cell's text, given by the list.
+    CInPlaceEdit(int row, int column, std::string initialText);
 
     // Opens a box over a cell of the list, scrolled into view, with the font (null:
     // the list's). Null when the row or column does not exist or the column is
@@ -67,7 +66,7 @@ private:
 
     int row_;
     int column_;
-    std::optional<std::string> initialText_;
+    std::string initialText_;
     bool cancelled_ = false;
     HWND owner_ = nullptr;
     // Set by Open, whose box belongs to its window.

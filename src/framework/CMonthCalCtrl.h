@@ -1,7 +1,19 @@
 #pragma once
-#include "CWnd.h"
-
 #include <optional>
+
+#include "CWnd.h"
+#include "MonthCalHitCode.h"
+
+// The core's copy of the hit-test codes is the system's.
+static_assert(MonthCalHitCode::kTitleBackground == MCHT_TITLEBK);
+static_assert(MonthCalHitCode::kTitleMonth == MCHT_TITLEMONTH);
+static_assert(MonthCalHitCode::kTitleYear == MCHT_TITLEYEAR);
+static_assert(MonthCalHitCode::kTitleButtonNext == MCHT_TITLEBTNNEXT);
+static_assert(MonthCalHitCode::kTitleButtonPrevious == MCHT_TITLEBTNPREV);
+static_assert(MonthCalHitCode::kCalendarBackground == MCHT_CALENDARBK);
+static_assert(MonthCalHitCode::kCalendarDate == MCHT_CALENDARDATE);
+static_assert(MonthCalHitCode::kCalendarDatePrevious == MCHT_CALENDARDATEPREV);
+static_assert(MonthCalHitCode::kCalendarDay == MCHT_CALENDARDAY);
 
 // Month-calendar control. The program runs it as common controls 5 (no visual-styles
 // manifest), which accept only the original 32-byte hit-test record. Its questions

@@ -314,7 +314,6 @@ INT_PTR CWnd::OnToolHitTest(POINT point, TOOLINFOA* tool) const {
 
 DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_STYLE)); }
 
-DWORD CWnd::GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_EXSTYLE)); }
 
 namespace {
 
@@ -415,7 +414,6 @@ bool CWnd::Invalidate(bool erase) { return ::InvalidateRect(hwnd_, nullptr, eras
 
 bool CWnd::InvalidateRect(const RECT& rect, bool erase) { return ::InvalidateRect(hwnd_, &rect, erase); }
 
-bool CWnd::UpdateWindow() { return ::UpdateWindow(hwnd_); }
 
 bool CWnd::RedrawWindow(const RECT* rect, HRGN region, UINT flags) {
     return ::RedrawWindow(hwnd_, rect, region, flags);

@@ -71,7 +71,6 @@ public:
     static bool WalkPreTranslateTree(MSG& message, HWND stopAfter);
 
     DWORD GetStyle() const;
-    DWORD GetExStyle() const;
     // True when the style changed. Non-zero flags also apply it with SetWindowPos.
     bool ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     bool ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
@@ -108,7 +107,6 @@ public:
 
     bool Invalidate(bool erase = true);
     bool InvalidateRect(const RECT& rect, bool erase = true);
-    bool UpdateWindow();
     bool RedrawWindow(const RECT* rect = nullptr, HRGN region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 

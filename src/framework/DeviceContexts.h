@@ -32,16 +32,6 @@ public:
     ~ClientDC() { reset(); }
     ClientDC(const ClientDC&) = delete;
     ClientDC& operator=(const ClientDC&) = delete;
-    ClientDC(ClientDC&& other) noexcept
-        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
-    ClientDC& operator=(ClientDC&& other) noexcept {
-        if (this != &other) {
-            reset();
-            window_ = other.window_;
-            dc_ = std::exchange(other.dc_, nullptr);
-        }
-        return *this;
-    }
 
     HDC get() const { return dc_; }
     explicit operator bool() const { return dc_ != nullptr; }

@@ -25,6 +25,7 @@
 #include "SeeThroughRegion.h"
 #include "StartupKeys.h"
 #include "TimerPeriods.h"
+#include "UserHandles.h"
 #include "VersionInfo.h"
 #include "Win32Platform.h"
 #include "WindowGeometry.h"
@@ -227,8 +228,7 @@ void CalendarDialog::ToggleSeeThroughLook() {
         SetWindowRgn(Region(), true);
     }
     RequestRegionRebuild();
-    dirty = true;
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::ToggleSeeThroughTitleBar() {
@@ -243,7 +243,7 @@ void CalendarDialog::ChooseTodayMode(UINT command) {
     const bool hide = command == ID_TODAY_HIDE;
     if (!hide) calendar.showTimeLine = command == ID_TODAY_TIME_ALSO;
     ShowTodayMode(hide);
-    StoreState(false);
+    StoreState();
     lastTodayCommand = command;
 }
 
@@ -270,8 +270,7 @@ void CalendarDialog::ToggleTodayMark() {
     calendar.ModifyStyle(markShown ? 0 : MCS_NOTODAYCIRCLE, markShown ? MCS_NOTODAYCIRCLE : 0);
     calendar.Invalidate();
     RequestRegionRebuild();
-    dirty = true;
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::OnTimer(UINT_PTR id) {
@@ -283,7 +282,7 @@ void CalendarDialog::OnTimer(UINT_PTR id) {
         MoveToNewDay();
         break;
     case kSaveTimer:
-        if (dirty) StoreState(false);
+        if (dirty) StoreState();
         break;
     case kFirstRunHintTimer:
         KillTimer(kFirstRunHintTimer);
@@ -381,7 +380,7 @@ void CalendarDialog::ShowOptionsMenu(POINT point) {
                                                           : ID_TODAY_DATE_ONLY;
     ::CheckMenuRadioItem(popup, ID_TODAY_HIDE, ID_TODAY_TIME_ALSO, todayMode, MF_BYCOMMAND);
     check(ID_NO_TODAY_MARK, (calendarStyle & MCS_NOTODAYCIRCLE) != 0);
-    ::TrackPopupMenu(popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point.x, point.y, 0, GetSafeHwnd(), nullptr);
+    TrackPopupMenuOf(GetSafeHwnd(), popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point);
 }
 
 std::optional<COLORREF> CalendarDialog::AskColor(COLORREF initial) {
@@ -403,8 +402,7 @@ void CalendarDialog::ChooseBackgroundColor() {
     if (!color) return;
     // In the see-through look the colour shows once the look is switched off.
     SetBackgroundColor(*color);
-    dirty = true;
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::ChooseScheduleColor() {
@@ -414,8 +412,7 @@ void CalendarDialog::ChooseScheduleColor() {
     // Shown at once: a repaint only where the dialog lay would leave days of both colours.
     calendar.Invalidate();
     RequestRegionRebuild();
-    dirty = true;
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::ChooseCalendarFont() {
@@ -426,18 +423,17 @@ void CalendarDialog::ChooseCalendarFont() {
     if (choice != FontChoice::Chosen) return;
     FitToCalendar();
     RequestRegionRebuild();
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::ToggleAlwaysOnTop() {
     ToggleTopmost();
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::ToggleCloseByEsc() {
     closeByEsc = !closeByEsc;
-    dirty = true;
-    StoreState(false);
+    StoreState();
 }
 
 void CalendarDialog::OpenHelp() {
@@ -476,7 +472,7 @@ void CalendarDialog::ShowFirstRunHint() {
     const std::string hint = ResourceLanguage::LoadStringOrEmpty(IDS_FIRST_RUN_HINT);
     ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
     // The forced save creates the settings file: the hint shows once per file.
-    StoreState(true);
+    StoreState();
 }
 
 void CalendarDialog::KeepWithinReach() {

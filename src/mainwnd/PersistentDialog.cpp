@@ -106,16 +106,13 @@ bool PersistentDialog::OnInitDialog() {
     return true;
 }
 
-void PersistentDialog::DoDataExchange() {}
-
 int PersistentDialog::LoadSettings() { return 1; }
 void PersistentDialog::SaveSettings(SettingsFile&) {}
-void PersistentDialog::SaveChangedSettings() {}
 void PersistentDialog::BeforeRestore() {}
 bool PersistentDialog::IsUsableFont(HFONT) { return true; }
 
 LRESULT PersistentDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_ENDSESSION && wParam) StoreState(true);
+    if (message == WM_ENDSESSION && wParam) StoreState();
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -165,8 +162,7 @@ void PersistentDialog::RestoreState() {
     dirty = false;
 }
 
-bool PersistentDialog::StoreState(bool force) {
-    if (force || dirty) SaveChangedSettings();
+bool PersistentDialog::StoreState() {
     dirty = false;
     return SaveSafely(SettingsFilePath(), [this](const std::string& copyPath) {
         SettingsFile settings(Win32Platform().profile, copyPath, sectionName);
@@ -181,7 +177,7 @@ bool PersistentDialog::StoreState(bool force) {
 
 bool PersistentDialog::DestroyWindow() {
     if (!GetSafeHwnd()) return false;
-    StoreState(true);
+    StoreState();
     SetFont(initialFont, true);
     return CDialog::DestroyWindow();
 }

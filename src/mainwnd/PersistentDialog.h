@@ -23,7 +23,6 @@ public:
 
 protected:
     bool OnInitDialog() override;
-    void DoDataExchange() override;
     // Saves when the session ends: the process does not live to leave its loop then.
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
@@ -31,8 +30,6 @@ protected:
     virtual int LoadSettings();
     // The last step of StoreState: writes the subclass's keys into the save under way.
     virtual void SaveSettings(SettingsFile& settings);
-    // The first step of StoreState, when the save is forced or something changed.
-    virtual void SaveChangedSettings();
     // The first step of RestoreState.
     virtual void BeforeRestore();
 
@@ -45,7 +42,7 @@ protected:
     void RestoreState();
     // Writes font, placement and the subclass's options, all in one safe save of
     // the settings file (SaveSafely); false when the file was not written.
-    bool StoreState(bool force);
+    bool StoreState();
     enum class FontChoice { Cancelled, Chosen, Refused };
     // The font dialog on the font in use. A font chosen that IsUsableFont refuses
     // is not taken: the font in use stays.

@@ -180,7 +180,7 @@ TEST_F(CalendarGeometryTest, TheNextButtonsOwnRequestIsAnsweredAndSelectsTodayIn
 TEST_F(CalendarGeometryTest, ARefreshHandsNewMarksToTheControl) {
     scene.Open(calendar, 4);
     calendar.tintCells = false;
-    calendar.UpdateWindow();
+    ::UpdateWindow(calendar.GetSafeHwnd());
     scene.dir.Write("Wispane Calendar.ini", "[Schedule]\r\nSchedule=" + scene.Key(2025, 6, 12) + ",New\r\n");
     calendar.RefreshDayStates();
     EXPECT_TRUE(::GetUpdateRect(calendar.GetSafeHwnd(), nullptr, FALSE)) << "the control repaints its marks";

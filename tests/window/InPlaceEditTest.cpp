@@ -19,6 +19,19 @@ using window_test::ScriptedDialog;
 
 namespace {
 
+// The box's selection, start and end.
+std::pair<int, int> SelectionOf(const CInPlaceEdit& box) {
+    DWORD start = 0;
+    DWORD end = 0;
+    ::SendMessageA(box.GetSafeHwnd(), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    return {static_cast<int>(start), static_cast<int>(end)};
+}
+
+// The client x of a character of the box.
+int CharacterX(const CInPlaceEdit& box, int index) {
+    return static_cast<short>(LOWORD(::SendMessageA(box.GetSafeHwnd(), EM_POSFROMCHAR, static_cast<WPARAM>(index), 0)));
+}
+
 constexpr int kRows = 30;
 constexpr int kLastRow = kRows - 1;
 constexpr LPARAM kReleased = static_cast<LPARAM>(0xC0000001);
@@ -143,7 +156,7 @@ TEST_F(InPlaceEditTest, OpensOverTheCellScrolledIntoViewWithItsWholeTextSelected
         EXPECT_EQ(ListHost::Box(), box);
         EXPECT_EQ(box->GetDlgCtrlID(), 1002);
         EXPECT_EQ(box->GetText(), "name 29");
-        EXPECT_EQ(box->GetSel(), std::make_pair(0, 7));
+        EXPECT_EQ(SelectionOf(*box), std::make_pair(0, 7));
 
         const RECT cell = host.list.GetSubItemRect(kLastRow, 1, LVIR_LABEL).value_or(RECT{});
         const RECT placed = host.Placement(*box);
@@ -182,12 +195,12 @@ TEST_F(InPlaceEditTest, UpAndDownOpenTheNeighbourRowWithTheCaretAtTheSameHorizon
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetRow(), 9);
         EXPECT_EQ(host.BoxCount(), 1);
-        const auto [start, end] = box->GetSel();
+        const auto [start, end] = SelectionOf(*box);
         EXPECT_EQ(start, end);
         EXPECT_GT(start, 4);
         POINT after{};
         ::GetCaretPos(&after);
-        const int narrow = box->PosFromChar(1).value_or(POINT{}).x - box->PosFromChar(0).value_or(POINT{}).x;
+        const int narrow = CharacterX(*box, 1) - CharacterX(*box, 0);
         EXPECT_LE(std::abs(after.x - before.x) * 2, narrow + 1) << "caret not at the nearest character";
         box->Post(WM_KEYDOWN, VK_DOWN, 1);
     });
@@ -195,7 +208,7 @@ TEST_F(InPlaceEditTest, UpAndDownOpenTheNeighbourRowWithTheCaretAtTheSameHorizon
         CInPlaceEdit* box = ListHost::Box();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetRow(), 10);
-        EXPECT_EQ(box->GetSel(), std::make_pair(4, 4));
+        EXPECT_EQ(SelectionOf(*box), std::make_pair(4, 4));
         // The owner answers 0 above the first row: the key is used up, nothing moves.
         box = host.OpenBox(0, 1);
         ASSERT_NE(box, nullptr);
@@ -206,7 +219,7 @@ TEST_F(InPlaceEditTest, UpAndDownOpenTheNeighbourRowWithTheCaretAtTheSameHorizon
         CInPlaceEdit* box = ListHost::Box();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetRow(), 0);
-        EXPECT_EQ(box->GetSel(), std::make_pair(2, 2));
+        EXPECT_EQ(SelectionOf(*box), std::make_pair(2, 2));
     });
     Run();
 }
@@ -245,7 +258,7 @@ TEST_F(InPlaceEditTest, PageKeysOnReleaseAndCtrlHomeEndOpenTheRowsTheyName) {
         noteRowAndPost(WM_NULL, 0, 0);
         CInPlaceEdit* box = ListHost::Box();
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->GetSel(), std::make_pair(7, 7)) << "End without Ctrl moves the caret";
+        EXPECT_EQ(SelectionOf(*box), std::make_pair(7, 7)) << "End without Ctrl moves the caret";
     });
     Run();
     ASSERT_GT(perPage, 4);
@@ -276,7 +289,7 @@ TEST_F(InPlaceEditTest, EnterHandsTheTextOverAndMovesDownOnTheLastRowStaysOpenAn
         CInPlaceEdit* box = ListHost::Box();
         ASSERT_NE(box, nullptr);
         EXPECT_EQ(box->GetRow(), 6);
-        EXPECT_EQ(box->GetSel(), std::make_pair(0, 6));
+        EXPECT_EQ(SelectionOf(*box), std::make_pair(0, 6));
 
         box = host.OpenBox(kLastRow, 1);
         ASSERT_NE(box, nullptr);

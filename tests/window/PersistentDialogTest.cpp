@@ -79,7 +79,7 @@ TEST_F(PersistentDialogTest, WithoutStoredPlacementTheWindowIsCentredAndTopmost)
     TestDialog dialog;
     dialog.Then([&] {
         EXPECT_FALSE(dialog.placementRead);
-        EXPECT_TRUE(dialog.GetExStyle() & WS_EX_TOPMOST);
+        EXPECT_TRUE(::GetWindowLongPtrA(dialog.GetSafeHwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
         const RECT window = dialog.GetWindowRect();
         RECT area{};
         ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &area, 0);
@@ -131,7 +131,7 @@ TEST_F(PersistentDialogTest, AnIncompleteFontIsIgnoredWithItsFace) {
 
 TEST_F(PersistentDialogTest, EverySaveWritesFontFaceAndPlacementInThisOrder) {
     TestDialog dialog;
-    dialog.Then([&] { dialog.StoreState(false); });
+    dialog.Then([&] { dialog.StoreState(); });
     dialog.ThenEnd(kDone);
     ASSERT_EQ(dialog.DoModal(), kDone);
     const std::string stored = Stored();

@@ -3,54 +3,23 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <array>
 #include <climits>
 
-#include "AboutDialog.h"
 #include "AnsiPath.h"
-#include "COleDateTime.h"
-#include "Clock.h"
 #include "CWinApp.h"
 #include "DateKeys.h"
-#include "DelayLoaded.h"
 #include "DeviceContexts.h"
 #include "InactiveTitleColor.h"
 #include "MonthFont.h"
-#include "MonthNavigation.h"
 #include "ReachablePlacement.h"
 #include "ResourceLanguage.h"
-#include "SafeSave.h"
-#include "ScheduleEditorDialog.h"
-#include "SchedulesNotSaved.h"
-#include "SeeThroughRegion.h"
 #include "StartupKeys.h"
-#include "TimerPeriods.h"
-#include "UserHandles.h"
 #include "VersionInfo.h"
 #include "Win32Platform.h"
 #include "WindowGeometry.h"
 #include "resource.h"
 
 namespace {
-
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-constexpr UINT_PTR kDayChangeTimer = 100;
-constexpr UINT_PTR kSaveTimer = 200;
-constexpr UINT_PTR kFirstRunHintTimer = 300;
-constexpr UINT_PTR kMinuteTimer = 400;
-constexpr UINT kSavePeriod = 300000;
-constexpr UINT kSavePeriodAfterMove = 1000;
-constexpr UINT kFirstRunHintDelay = 200;
-// Posted to itself when a day change came while a menu was open.
-constexpr UINT kNewDayAfterMenu = WM_USER + 501;
-
-COleDateTime Today() {
-    const LocalTime now = Win32Platform().clock.Now();
-    return {now.year, now.month, now.day};
-}
-
-int TodaySerial() { return Today().Serial(); }
 
 bool FileExists(const std::string& path) {
     return !path.empty() && ::GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
@@ -147,7 +116,7 @@ void CalendarDialog::RecreateCalendar() {
 }
 
 void CalendarDialog::PrepareCalendar() {
-    shownDay = TodaySerial();
+    shownDay = Today().Serial();
     calendar.SetColor(MCSC_BACKGROUND, backgroundColor);
     calendar.SetColor(MCSC_MONTHBK, backgroundColor);
     SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
@@ -176,103 +145,6 @@ void CalendarDialog::FitToCalendar(bool centred) {
                  SWP_NOZORDER | SWP_NOACTIVATE | (centre ? 0 : SWP_NOMOVE));
 }
 
-void CalendarDialog::RequestRegionRebuild() {
-    // The region in force stays until the new one is ready: the picture is taken
-    // off screen, so the window never shows as a whole rectangle meanwhile.
-    if (seeThroughLook) regionPending = true;
-    // Requests made before the paint handler runs are served by one paint.
-    if (!paintPosted) paintPosted = Post(WM_PAINT);
-}
-
-void CalendarDialog::BuildSeeThroughRegion() {
-    if (!regionPending || !calendar.GetSafeHwnd()) return;
-    regionPending = false;
-    const RECT window = GetWindowRect();
-    // Nothing but white gives no region: the look stays on and the next rebuild tries again.
-    if (Region region = ::BuildSeeThroughRegion(calendar, window.right - window.left, window.bottom - window.top)) {
-        SetWindowRgn(std::move(region), true);
-    }
-}
-
-void CalendarDialog::RefreshSchedules() {
-    RequestRegionRebuild();
-    calendar.RefreshDayStates();
-}
-
-void CalendarDialog::SetBackgroundColor(COLORREF color) {
-    backgroundColor = color;
-    if (!seeThroughLook) ApplyLookColors();
-}
-
-void CalendarDialog::ApplyLookColors() {
-    const COLORREF background = seeThroughLook ? kWhite : backgroundColor;
-    calendar.SetColor(MCSC_BACKGROUND, background);
-    calendar.SetColor(MCSC_MONTHBK, background);
-    calendar.tintCells = !seeThroughLook;
-}
-
-void CalendarDialog::SwapTitleColors(bool intoText) {
-    const int from = intoText ? MCSC_TITLEBK : MCSC_TITLETEXT;
-    const int to = intoText ? MCSC_TITLETEXT : MCSC_TITLEBK;
-    calendar.SetColor(to, calendar.GetColor(from));
-    calendar.SetColor(from, kWhite);
-}
-
-void CalendarDialog::ToggleSeeThroughLook() {
-    seeThroughLook = !seeThroughLook;
-    if (seeThroughTitleBar) SwapTitleColors(seeThroughLook);
-    ApplyLookColors();
-    // Switched off: the whole window again. Switched on: the region comes with the paint.
-    if (!seeThroughLook) {
-        regionPending = false;
-        SetWindowRgn(Region(), true);
-    }
-    RequestRegionRebuild();
-    StoreState();
-}
-
-void CalendarDialog::ToggleSeeThroughTitleBar() {
-    seeThroughTitleBar = !seeThroughTitleBar;
-    SwapTitleColors(seeThroughTitleBar);
-    RequestRegionRebuild();
-    dirty = true;
-}
-
-void CalendarDialog::ChooseTodayMode(UINT command) {
-    if (command == lastTodayCommand) return;
-    const bool hide = command == ID_TODAY_HIDE;
-    if (!hide) calendar.showTimeLine = command == ID_TODAY_TIME_ALSO;
-    ShowTodayMode(hide);
-    StoreState();
-    lastTodayCommand = command;
-}
-
-void CalendarDialog::ShowTodayMode(bool hide) {
-    SetTodayMode(hide);
-    calendar.Invalidate();
-    FitToCalendar();
-    RequestRegionRebuild();
-    if (!hide && calendar.showTimeLine) calendar.DrawTodayLine();
-}
-
-void CalendarDialog::SetTodayMode(bool hide) {
-    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
-    dirty = true;
-    if (!hide && calendar.showTimeLine) {
-        StartMinuteTimer();
-    } else {
-        KillTimer(kMinuteTimer);
-    }
-}
-
-void CalendarDialog::ToggleTodayMark() {
-    const bool markShown = !(calendar.GetStyle() & MCS_NOTODAYCIRCLE);
-    calendar.ModifyStyle(markShown ? 0 : MCS_NOTODAYCIRCLE, markShown ? MCS_NOTODAYCIRCLE : 0);
-    calendar.Invalidate();
-    RequestRegionRebuild();
-    StoreState();
-}
-
 void CalendarDialog::OnTimer(UINT_PTR id) {
     switch (id) {
     case kDayChangeTimer:
@@ -296,183 +168,6 @@ void CalendarDialog::OnTimer(UINT_PTR id) {
     default:
         break;
     }
-}
-
-void CalendarDialog::StartDayChangeTimer(bool withinASecond) {
-    SetTimer(kDayChangeTimer, static_cast<UINT>(MillisecondsToNextMidnight(Win32Platform().clock, withinASecond)));
-}
-
-void CalendarDialog::StartMinuteTimer() {
-    SetTimer(kMinuteTimer, static_cast<UINT>(MillisecondsToNextMinute(Win32Platform().clock.Now())));
-}
-
-void CalendarDialog::MoveToNewDay() {
-    // The calendar may still draw on its window as a menu closes: a new window comes after.
-    if (menuOpen) {
-        newDayPending = true;
-        return;
-    }
-    RecreateCalendar();
-    RefreshSchedules();
-}
-
-void CalendarDialog::RecheckDay() {
-    StartDayChangeTimer();
-    if (TodaySerial() != shownDay) MoveToNewDay();
-}
-
-void CalendarDialog::DeleteSchedule() {
-    const std::string key = Win32Platform().dateKeys.Format(calendar.contextDate);
-    // The file as it is now: a change made outside since the last look stays.
-    calendar.LoadSchedules();
-    const std::string* found = calendar.FindSchedule(key);
-    if (!found) return;
-    const std::string text = *found;
-    const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + text;
-    if (ShowMessageBox(question.c_str(), MB_OKCANCEL) != IDOK) return;
-
-    // The note the question named goes, and no other line; the file may have
-    // changed while the question was open.
-    calendar.LoadSchedules();
-    if (calendar.EraseSchedules(key, text)) {
-        const std::vector<std::string> kept = calendar.schedules().SectionLines();
-        const std::string path = SettingsFilePath();
-        const bool saved =
-            SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
-        // The file decides: a write the system reports as done may still not be there.
-        calendar.LoadSchedules();
-        if (!saved || calendar.schedules().SectionLines() != kept) ShowSchedulesNotSaved(*this, path);
-    }
-    RefreshSchedules();
-}
-
-void CalendarDialog::EditSchedule() {
-    ScheduleEditorDialog editor(this);
-    editor.dateText = Win32Platform().dateKeys.Format(calendar.contextDate);
-    editor.settingsFilePath = SettingsFilePath();
-    editor.font = GetDialogFont();
-    if (editor.DoModal() == IDOK) RefreshSchedules();
-}
-
-void CalendarDialog::ShowOptionsMenu(POINT point) {
-    if (point.x == -1 && point.y == -1) {
-        point = {5, 5};
-        ClientToScreen(point);
-    }
-    const Menu menu = ResourceLanguage::LoadMenuResource(IDR_OPTIONS_MENU);
-    HMENU popup = menu.SubMenu(0);
-    if (!popup) return;
-    const auto check = [popup](UINT id, bool on) {
-        ::CheckMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_CHECKED : MF_UNCHECKED));
-    };
-    const auto enable = [popup](UINT id, bool on) {
-        ::EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
-    };
-    const DWORD calendarStyle = calendar.GetStyle();
-    enable(ID_BACKGROUND_COLOR, !seeThroughLook);
-    check(ID_SEE_THROUGH, seeThroughLook);
-    enable(ID_SEE_THROUGH_TITLEBAR, seeThroughLook);
-    check(ID_SEE_THROUGH_TITLEBAR, seeThroughTitleBar);
-    check(ID_ALWAYS_ON_TOP, IsTopmost());
-    check(ID_CLOSE_BY_ESC, closeByEsc);
-    const UINT todayMode = (calendarStyle & MCS_NOTODAY)  ? ID_TODAY_HIDE
-                           : calendar.showTimeLine        ? ID_TODAY_TIME_ALSO
-                                                          : ID_TODAY_DATE_ONLY;
-    ::CheckMenuRadioItem(popup, ID_TODAY_HIDE, ID_TODAY_TIME_ALSO, todayMode, MF_BYCOMMAND);
-    check(ID_NO_TODAY_MARK, (calendarStyle & MCS_NOTODAYCIRCLE) != 0);
-    TrackPopupMenuOf(GetSafeHwnd(), popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point);
-}
-
-std::optional<COLORREF> CalendarDialog::AskColor(COLORREF initial) {
-    std::array<COLORREF, CustomColors::kSlotCount> slots{};
-    std::copy(customColors.slots.begin(), customColors.slots.end(), slots.begin());
-    CHOOSECOLORA dialog{};
-    dialog.lStructSize = sizeof dialog;
-    dialog.hwndOwner = GetSafeHwnd();
-    dialog.rgbResult = initial;
-    dialog.lpCustColors = slots.data();
-    dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
-    if (!ShowColorDialog(dialog)) return std::nullopt;
-    std::copy(slots.begin(), slots.end(), customColors.slots.begin());
-    return dialog.rgbResult;
-}
-
-void CalendarDialog::ChooseBackgroundColor() {
-    const std::optional<COLORREF> color = AskColor(backgroundColor);
-    if (!color) return;
-    // In the see-through look the colour shows once the look is switched off.
-    SetBackgroundColor(*color);
-    StoreState();
-}
-
-void CalendarDialog::ChooseScheduleColor() {
-    const std::optional<COLORREF> color = AskColor(calendar.scheduleColor);
-    if (!color) return;
-    calendar.scheduleColor = *color;
-    // Shown at once: a repaint only where the dialog lay would leave days of both colours.
-    calendar.Invalidate();
-    RequestRegionRebuild();
-    StoreState();
-}
-
-void CalendarDialog::ChooseCalendarFont() {
-    const FontChoice choice = ChooseDialogFont();
-    if (choice == FontChoice::Refused) {
-        ShowMessageBox(ResourceLanguage::LoadStringOrEmpty(IDS_FONT_CANNOT_SHOW_MONTH).c_str(), MB_ICONEXCLAMATION | MB_OK);
-    }
-    if (choice != FontChoice::Chosen) return;
-    FitToCalendar();
-    RequestRegionRebuild();
-    StoreState();
-}
-
-void CalendarDialog::ToggleAlwaysOnTop() {
-    ToggleTopmost();
-    StoreState();
-}
-
-void CalendarDialog::ToggleCloseByEsc() {
-    closeByEsc = !closeByEsc;
-    StoreState();
-}
-
-void CalendarDialog::OpenHelp() {
-    // Beside the program, not in whatever folder the program was started from.
-    const std::string name = "ReadMe" + ResourceLanguage::LoadStringOrEmpty(IDS_LANGUAGE_CODE) + ".txt";
-    ShellOpen(ProgramFolderFile(name).c_str(), SW_SHOWNORMAL);
-}
-
-void CalendarDialog::OpenWebPage() {
-    ShellOpen(ResourceLanguage::LoadStringOrEmpty(IDS_WEB_PAGE).c_str(), SW_SHOWNORMAL);
-}
-
-void CalendarDialog::ShowAbout() {
-    // Owned by the calendar, like the editor: above it, and the calendar waits.
-    AboutDialog about(this, GetDialogFont());
-    about.DoModal();
-}
-
-void CalendarDialog::NavigateMonth(UINT command) {
-    const COleDateTime today = Today();
-    COleDateTime target = today;
-    const std::optional<SYSTEMTIME> selected = calendar.GetCurSel();
-    if (command != ID_GOTO_TODAY && selected) {
-        const int years = command == ID_PREV_YEAR ? -1 : command == ID_NEXT_YEAR ? 1 : 0;
-        const int months = command == ID_PREV_MONTH ? -1 : command == ID_NEXT_MONTH ? 1 : 0;
-        target = NavigatedDate({selected->wYear, selected->wMonth, selected->wDay}, years, months, today);
-    }
-    SYSTEMTIME date{};
-    date.wYear = static_cast<WORD>(target.GetYear());
-    date.wMonth = static_cast<WORD>(target.GetMonth());
-    date.wDay = static_cast<WORD>(target.GetDay());
-    calendar.SetCurSel(date);
-}
-
-void CalendarDialog::ShowFirstRunHint() {
-    const std::string hint = ResourceLanguage::LoadStringOrEmpty(IDS_FIRST_RUN_HINT);
-    ShowMessageBox(hint.c_str(), MB_ICONINFORMATION | MB_OK);
-    // The forced save creates the settings file: the hint shows once per file.
-    StoreState();
 }
 
 void CalendarDialog::KeepWithinReach() {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "COleDateTime.h"
 #include "ConfigSettings.h"
 #include "CustomColors.h"
 #include "PersistentDialog.h"
@@ -64,6 +65,18 @@ protected:
     bool OnPaint() override;
 
 private:
+    static constexpr UINT_PTR kDayChangeTimer = 100;
+    static constexpr UINT_PTR kSaveTimer = 200;
+    static constexpr UINT_PTR kFirstRunHintTimer = 300;
+    static constexpr UINT_PTR kMinuteTimer = 400;
+    static constexpr UINT kSavePeriod = 300000;
+    static constexpr UINT kSavePeriodAfterMove = 1000;
+    static constexpr UINT kFirstRunHintDelay = 200;
+    // Posted to itself when a day change came while a menu was open.
+    static constexpr UINT kNewDayAfterMenu = WM_USER + 501;
+
+    // The local date now.
+    static COleDateTime Today();
     ConfigSettings CurrentConfig() const;
 
     void ToggleSeeThroughLook();

@@ -23,7 +23,7 @@ void Require(bool condition) {
 }
 
 // Every entry is found again by its key, and the section comes out in the key
-// order of the system's code page with a line for each line read.
+// order of the system's code page: a stable sort of it would change nothing.
 void CheckStore(const ScheduleStore& store) {
     for (const auto& [key, text] : store.entries()) Require(store.Find(key) == &text);
     const std::vector<std::string> written = store.SectionLines();

@@ -53,6 +53,11 @@ std::vector<CalendarWindow> CalendarWindows() {
     return found;
 }
 
+int Failure(const char* why) {
+    std::fprintf(stderr, "%s\n", why);
+    return 1;
+}
+
 std::string Json(const RECT& rect) {
     char text[96];
     std::snprintf(text, sizeof text, "[%ld, %ld, %ld, %ld]", rect.left, rect.top, rect.right, rect.bottom);
@@ -172,11 +177,11 @@ int PrintWindows() {
 
 int WriteSnapshot(const char* path) {
     const std::vector<CalendarWindow> windows = CalendarWindows();
-    if (windows.empty()) return 1;
+    if (windows.empty()) return Failure("no calendar window shows");
     const ScreenPicture picture = CaptureWindow(windows.front().window);
-    if (picture.pixels.empty()) return 1;
+    if (picture.pixels.empty()) return Failure("the calendar window could not be captured");
     FILE* file = std::fopen(path, "wb");
-    if (!file) return 1;
+    if (!file) return Failure("the snapshot file could not be written");
     std::fprintf(file, "P6\n%d %d\n255\n", picture.width, picture.height);
     for (const std::uint32_t pixel : picture.pixels) {
         const unsigned char rgb[3] = {static_cast<unsigned char>(pixel >> 16), static_cast<unsigned char>(pixel >> 8),

@@ -179,8 +179,11 @@ class Program:
         while time.monotonic() < deadline:
             report = self.windows()
             if report["windows"]:
-                picture = self.snapshot().pixels
-                if picture == previous:
+                try:
+                    picture = self.snapshot().pixels
+                except AssertionError:
+                    picture = None  # hidden for a moment between the two looks, as after the hint
+                if picture is not None and picture == previous:
                     return report
                 previous = picture
             latest = self.processes[-1]

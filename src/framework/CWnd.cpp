@@ -1,3 +1,6 @@
+// Binding a CWnd to its window, the window procedure that dispatches to it, the
+// reflection of notifications to controls and the pre-translate walk. Creation and
+// subclassing are in CWndCreation.cpp, placement and centring in CWndPlacement.cpp.
 #include "CWnd.h"
 
 #include <unordered_map>
@@ -6,7 +9,6 @@
 
 #include "CWinApp.h"
 #include "ToolTipFilter.h"
-#include "WindowGeometry.h"
 
 namespace {
 
@@ -18,68 +20,12 @@ std::unordered_map<HWND, CWnd*>& BoundObjects() {
     return objects;
 }
 
-HINSTANCE ProgramInstance() { return ::GetModuleHandleA(nullptr); }
-
-// The input method's default window may be born on this thread before the window
-// being created; it is never ours.
-bool IsImeWindow(HWND window) {
-    if (::GetClassLongPtrA(window, GCL_STYLE) & CS_IME) return true;
-    char className[8] = {};
-    ::GetClassNameA(window, className, sizeof className);
-    return ::lstrcmpiA(className, "IME") == 0;
-}
-
 bool IsMouseMessage(UINT message) {
     return (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) ||
            (message >= WM_NCMOUSEMOVE && message <= WM_NCMBUTTONDBLCLK);
 }
 
 }  // namespace
-
-// Binds the object whose window is being created to the first window born on this
-// thread while the hook is installed: at HCBT_CREATEWND, before the window's first
-// message. Nested creations (a window creating its children) each install their own.
-// The hook goes once it has bound its window: the rest of the creation (a dialog's
-// controls, its initialisation and showing) would otherwise call it at every event.
-class CWnd::CreationHook {
-public:
-    explicit CreationHook(CWnd& window)
-        : window_(window),
-          previous_(std::exchange(pending_, this)),
-          hook_(::SetWindowsHookExA(WH_CBT, &CreationHook::Filter, nullptr, ::GetCurrentThreadId())) {}
-    ~CreationHook() {
-        Unhook();
-        pending_ = previous_;
-    }
-    CreationHook(const CreationHook&) = delete;
-    CreationHook& operator=(const CreationHook&) = delete;
-
-    bool Installed() const { return hook_ != nullptr; }
-
-private:
-    static LRESULT CALLBACK Filter(int code, WPARAM wParam, LPARAM lParam) {
-        auto window = reinterpret_cast<HWND>(wParam);
-        CreationHook* bound = nullptr;
-        if (code == HCBT_CREATEWND && pending_ && !IsImeWindow(window)) {
-            bound = std::exchange(pending_, nullptr);
-            bound->window_.Attach(window);
-        }
-        const LRESULT result = ::CallNextHookEx(nullptr, code, wParam, lParam);
-        if (bound) bound->Unhook();
-        return result;
-    }
-
-    void Unhook() {
-        if (hook_) ::UnhookWindowsHookEx(std::exchange(hook_, nullptr));
-    }
-
-    static thread_local CreationHook* pending_;
-    CWnd& window_;
-    CreationHook* previous_;
-    HHOOK hook_;
-};
-
-thread_local CWnd::CreationHook* CWnd::CreationHook::pending_ = nullptr;
 
 CWnd::CWnd() = default;
 
@@ -118,80 +64,6 @@ void CWnd::Detach() {
     previousProc_ = nullptr;
     toolTips_.reset();
 }
-
-bool CWnd::IsOwnClass(const char* className, HINSTANCE instance) const {
-    WNDCLASSEXA info{};
-    info.cbSize = sizeof info;
-    return ::GetClassInfoExA(instance, className, &info) && info.lpfnWndProc == &WindowProcThunk;
-}
-
-void CWnd::RegisterCommonControls() {
-    static const bool registered = [] {
-        INITCOMMONCONTROLSEX classes{};
-        classes.dwSize = sizeof classes;
-        classes.dwICC = ICC_WIN95_CLASSES | ICC_DATE_CLASSES;
-        return ::InitCommonControlsEx(&classes) != FALSE;
-    }();
-    static_cast<void>(registered);
-}
-
-bool CWnd::AttachDuringCreation(const std::function<HWND()>& create) {
-    CreationHook hook(*this);
-    if (!hook.Installed()) return false;
-    HWND created = create();
-    return created && created == hwnd_;
-}
-
-bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, int x, int y,
-                    int width, int height, HWND parent, HMENU menuOrId) {
-    if (hwnd_) return false;
-    RegisterCommonControls();
-    CREATESTRUCTA create{};
-    create.dwExStyle = exStyle;
-    create.lpszClass = className;
-    create.lpszName = windowName;
-    create.style = style;
-    create.x = x;
-    create.y = y;
-    create.cx = width;
-    create.cy = height;
-    create.hwndParent = parent;
-    create.hMenu = menuOrId;
-    create.hInstance = ProgramInstance();
-    if (!PreCreateWindow(create)) return false;
-
-    auto createWindow = [&create](void* parameter) {
-        return ::CreateWindowExA(create.dwExStyle, create.lpszClass, create.lpszName, create.style, create.x,
-                                 create.y, create.cx, create.cy, create.hwndParent, create.hMenu, create.hInstance,
-                                 parameter);
-    };
-    // Our own classes bind the object at WM_NCCREATE from the creation parameter.
-    if (IsOwnClass(create.lpszClass, create.hInstance)) {
-        HWND created = createWindow(this);
-        return created && created == hwnd_;
-    }
-    return AttachDuringCreation([&createWindow] { return createWindow(nullptr); });
-}
-
-bool CWnd::CreateEx(DWORD exStyle, const char* className, const char* windowName, DWORD style, const RECT& rect,
-                    HWND parent, UINT id) {
-    return CreateEx(exStyle, className, windowName, style, rect.left, rect.top, rect.right - rect.left,
-                    rect.bottom - rect.top, parent, reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
-}
-
-bool CWnd::SubclassWindow(HWND window) {
-    if (hwnd_ || !window || ::GetWindowThreadProcessId(window, nullptr) != ::GetCurrentThreadId() ||
-        FromHandlePermanent(window)) {
-        return false;
-    }
-    Attach(window);
-    PreSubclassWindow();
-    return true;
-}
-
-bool CWnd::SubclassDlgItem(int id, const CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
-
-bool CWnd::DestroyWindow() { return hwnd_ && ::DestroyWindow(hwnd_); }
 
 LRESULT CALLBACK CWnd::WindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     // A window procedure runs on its window's thread.
@@ -261,14 +133,6 @@ LRESULT CWnd::DefaultProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcA(hwnd_, message, wParam, lParam);
 }
 
-bool CWnd::OnCommand(UINT, UINT, HWND) { return false; }
-bool CWnd::OnNotify(NMHDR&, LRESULT&) { return false; }
-bool CWnd::OnPaint() { return false; }
-bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
-bool CWnd::PreCreateWindow(CREATESTRUCTA&) { return true; }
-void CWnd::PreSubclassWindow() {}
-void CWnd::PostNcDestroy() {}
-
 bool CWnd::WalkPreTranslateTree(MSG& message, HWND stopAfter) {
     // GetParent gives the owner of a popup, so the walk also leaves a tooltip for
     // the window that owns it.
@@ -312,9 +176,6 @@ INT_PTR CWnd::OnToolHitTest(POINT point, TOOLINFOA* tool) const {
     return id;
 }
 
-DWORD CWnd::GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_STYLE)); }
-
-
 namespace {
 
 bool ModifyStyleBits(HWND window, int index, DWORD remove, DWORD add, UINT swpFlags) {
@@ -340,33 +201,9 @@ bool CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags) {
     return ModifyStyleBits(hwnd_, GWL_EXSTYLE, remove, add, swpFlags);
 }
 
-RECT CWnd::GetClientRect() const {
-    RECT rect{};
-    if (!::GetClientRect(hwnd_, &rect)) return RECT{};
-    return rect;
-}
-
-RECT CWnd::GetWindowRect() const {
-    RECT rect{};
-    if (!::GetWindowRect(hwnd_, &rect)) return RECT{};
-    return rect;
-}
-
-bool CWnd::ScreenToClient(POINT& point) const { return ::ScreenToClient(hwnd_, &point); }
-
-bool CWnd::ClientToScreen(POINT& point) const { return ::ClientToScreen(hwnd_, &point); }
-
-LRESULT CWnd::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::SendMessageA(hwnd_, message, wParam, lParam);
-}
-
 LRESULT CWnd::Ask(UINT message, WPARAM wParam, LPARAM lParam) const {
     if (previousProc_) return ::CallWindowProcA(previousProc_, hwnd_, message, wParam, lParam);
     return Send(message, wParam, lParam);
-}
-
-bool CWnd::Post(UINT message, WPARAM wParam, LPARAM lParam) const {
-    return ::PostMessageA(hwnd_, message, wParam, lParam);
 }
 
 namespace {
@@ -390,10 +227,6 @@ void CWnd::SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, 
     SendToDescendants(hwnd_, message, wParam, lParam, deep);
 }
 
-void CWnd::SetFont(HFONT font, bool redraw) { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
-
-HFONT CWnd::GetFont() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
-
 namespace {
 
 std::string TextOf(HWND window) {
@@ -407,88 +240,6 @@ std::string TextOf(HWND window) {
 std::string CWnd::GetText() const { return TextOf(hwnd_); }
 
 std::string CWnd::GetDlgItemText(int id) const { return TextOf(GetDlgItem(id)); }
-
-bool CWnd::SetText(const char* text) { return ::SetWindowTextA(hwnd_, text); }
-
-bool CWnd::Invalidate(bool erase) { return ::InvalidateRect(hwnd_, nullptr, erase); }
-
-bool CWnd::InvalidateRect(const RECT& rect, bool erase) { return ::InvalidateRect(hwnd_, &rect, erase); }
-
-
-bool CWnd::RedrawWindow(const RECT* rect, HRGN region, UINT flags) {
-    return ::RedrawWindow(hwnd_, rect, region, flags);
-}
-
-bool CWnd::SetTimer(UINT_PTR id, UINT milliseconds) { return ::SetTimer(hwnd_, id, milliseconds, nullptr) != 0; }
-
-bool CWnd::KillTimer(UINT_PTR id) { return ::KillTimer(hwnd_, id); }
-
-std::optional<WINDOWPLACEMENT> CWnd::GetWindowPlacement() const {
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (!::GetWindowPlacement(hwnd_, &placement)) return std::nullopt;
-    return placement;
-}
-
-bool CWnd::SetWindowPlacement(const WINDOWPLACEMENT& placement) {
-    WINDOWPLACEMENT copy = placement;
-    copy.length = sizeof copy;
-    return ::SetWindowPlacement(hwnd_, &copy);
-}
-
-bool CWnd::SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
-    return ::SetWindowPos(hwnd_, insertAfter, x, y, width, height, flags);
-}
-
-bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
-    return ::MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
-}
-
-bool CWnd::CenterWindow() {
-    const std::optional<POINT> position = CenteredPosition();
-    return position &&
-           SetWindowPos(nullptr, position->x, position->y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-std::optional<POINT> CWnd::CenteredPosition() const {
-    const RECT window = GetWindowRect();
-    return CenteredPosition({window.right - window.left, window.bottom - window.top});
-}
-
-std::optional<POINT> CWnd::CenteredPosition(SIZE size) const {
-    if (!hwnd_) return std::nullopt;
-    const int width = size.cx;
-    const int height = size.cy;
-    RECT area{};
-    RECT bounds{};
-    if (GetStyle() & WS_CHILD) {
-        HWND parent = ::GetParent(hwnd_);
-        ::GetClientRect(parent, &area);
-        bounds = area;
-    } else {
-        HWND owner = ::GetWindow(hwnd_, GW_OWNER);
-        const bool ownerShown = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
-        const std::optional<RECT> work = WorkAreaNear(ownerShown ? owner : hwnd_);
-        if (!work) return std::nullopt;
-        bounds = *work;
-        area = bounds;
-        if (ownerShown) ::GetWindowRect(owner, &area);
-    }
-    int left = (area.left + area.right - width) / 2;
-    int top = (area.top + area.bottom - height) / 2;
-    // Keep the window inside the available area; the top-left corner wins when it is too big.
-    if (left + width > bounds.right) left = bounds.right - width;
-    if (top + height > bounds.bottom) top = bounds.bottom - height;
-    if (left < bounds.left) left = bounds.left;
-    if (top < bounds.top) top = bounds.top;
-    return POINT{left, top};
-}
-
-bool CWnd::ShowWindow(int command) { return ::ShowWindow(hwnd_, command); }
-
-bool CWnd::IsWindowVisible() const { return ::IsWindowVisible(hwnd_); }
-
-HWND CWnd::SetFocus() { return ::SetFocus(hwnd_); }
 
 bool CWnd::SetWindowRgn(Region region, bool redraw) {
     if (!::SetWindowRgn(hwnd_, region.get(), redraw)) return false;

@@ -44,9 +44,9 @@ public:
     // Binds the object to an existing window of this thread by replacing its window
     // procedure; unhandled messages go on to the previous procedure.
     bool SubclassWindow(HWND window);
-    bool SubclassDlgItem(int id, const CWnd& parent);
+    bool SubclassDlgItem(int id, const CWnd& parent) { return SubclassWindow(parent.GetDlgItem(id)); }
 
-    virtual bool DestroyWindow();
+    virtual bool DestroyWindow() { return hwnd_ && ::DestroyWindow(hwnd_); }
 
     // Offered every message of a modal loop before dispatch, for the target window and
     // each of its ancestors; true consumes the message. The base feeds the tooltips.
@@ -70,53 +70,65 @@ public:
     // up to and including stopAfter; true when one consumed it.
     static bool WalkPreTranslateTree(MSG& message, HWND stopAfter);
 
-    DWORD GetStyle() const;
+    DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrA(hwnd_, GWL_STYLE)); }
     // True when the style changed. Non-zero flags also apply it with SetWindowPos.
     bool ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     bool ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
+    // Sets `bits` of the style when on, clears them otherwise.
+    bool SetStyleBits(DWORD bits, bool on) { return ModifyStyle(on ? 0 : bits, on ? bits : 0); }
 
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
-    bool ScreenToClient(POINT& point) const;
-    bool ClientToScreen(POINT& point) const;
+    bool ScreenToClient(POINT& point) const { return ::ScreenToClient(hwnd_, &point); }
+    bool ClientToScreen(POINT& point) const { return ::ClientToScreen(hwnd_, &point); }
 
     HWND GetParent() const { return ::GetParent(hwnd_); }
     HWND GetDlgItem(int id) const { return ::GetDlgItem(hwnd_, id); }
     int GetDlgCtrlID() const { return ::GetDlgCtrlID(hwnd_); }
 
-    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::SendMessageA(hwnd_, message, wParam, lParam);
+    }
     // A question for the window's own procedure, past this object, for messages the
     // object never handles: what sending gives, without the system call that Wine
     // makes of every sent message (about 0.1 ms, which a scan of many points feels).
     LRESULT Ask(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
-    bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+    bool Post(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
+        return ::PostMessageA(hwnd_, message, wParam, lParam);
+    }
     // To every child window, and with deep also to their children, recursively.
     void SendMessageToDescendants(UINT message, WPARAM wParam, LPARAM lParam, bool deep = true) const;
 
-    void SetFont(HFONT font, bool redraw = true);
+    void SetFont(HFONT font, bool redraw = true) { Send(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw); }
     // On this window and on all its descendants.
     void SetFontWithDescendants(HFONT font, bool redraw = true) {
         SetFont(font, redraw);
         SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
     }
-    HFONT GetFont() const;
+    HFONT GetFont() const { return reinterpret_cast<HFONT>(Send(WM_GETFONT)); }
     std::string GetText() const;
-    bool SetText(const char* text);
+    bool SetText(const char* text) { return ::SetWindowTextA(hwnd_, text); }
     std::string GetDlgItemText(int id) const;
     bool SetDlgItemText(int id, const char* text) { return ::SetDlgItemTextA(hwnd_, id, text); }
 
-    bool Invalidate(bool erase = true);
-    bool InvalidateRect(const RECT& rect, bool erase = true);
+    bool Invalidate(bool erase = true) { return ::InvalidateRect(hwnd_, nullptr, erase); }
+    bool InvalidateRect(const RECT& rect, bool erase = true) { return ::InvalidateRect(hwnd_, &rect, erase); }
     bool RedrawWindow(const RECT* rect = nullptr, HRGN region = nullptr,
-                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+                      UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE) {
+        return ::RedrawWindow(hwnd_, rect, region, flags);
+    }
 
-    bool SetTimer(UINT_PTR id, UINT milliseconds);
-    bool KillTimer(UINT_PTR id);
+    bool SetTimer(UINT_PTR id, UINT milliseconds) { return ::SetTimer(hwnd_, id, milliseconds, nullptr) != 0; }
+    bool KillTimer(UINT_PTR id) { return ::KillTimer(hwnd_, id); }
 
     std::optional<WINDOWPLACEMENT> GetWindowPlacement() const;
     bool SetWindowPlacement(const WINDOWPLACEMENT& placement);
-    bool SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags);
-    bool MoveWindow(const RECT& rect, bool repaint = true);
+    bool SetWindowPos(HWND insertAfter, int x, int y, int width, int height, UINT flags) {
+        return ::SetWindowPos(hwnd_, insertAfter, x, y, width, height, flags);
+    }
+    bool MoveWindow(const RECT& rect, bool repaint = true) {
+        return ::MoveWindow(hwnd_, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, repaint);
+    }
     // Centres a child in its parent; a top-level window on its owner, or in the work
     // area of its screen when the owner is missing, hidden or minimised.
     bool CenterWindow();
@@ -125,9 +137,9 @@ public:
     std::optional<POINT> CenteredPosition() const;
     std::optional<POINT> CenteredPosition(SIZE size) const;
     // Returns whether the window was visible before.
-    bool ShowWindow(int command);
-    bool IsWindowVisible() const;
-    HWND SetFocus();
+    bool ShowWindow(int command) { return ::ShowWindow(hwnd_, command); }
+    bool IsWindowVisible() const { return ::IsWindowVisible(hwnd_); }
+    HWND SetFocus() { return ::SetFocus(hwnd_); }
 
     // On success the region belongs to the system; an empty holder removes the region.
     bool SetWindowRgn(Region region, bool redraw);
@@ -141,20 +153,22 @@ protected:
     LRESULT DefaultProc(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Each returns whether it acted; when not, the message goes to DefaultProc.
-    virtual bool OnCommand(UINT id, UINT code, HWND control);
-    virtual bool OnNotify(NMHDR& header, LRESULT& result);
-    virtual bool OnPaint();
+    virtual bool OnCommand(UINT /*id*/, UINT /*code*/, HWND /*control*/) { return false; }
+    virtual bool OnNotify(NMHDR& /*header*/, LRESULT& /*result*/) { return false; }
+    virtual bool OnPaint() { return false; }
     // A notification, control command or control colour query that this window sent
     // to its parent; true stops it there with result as the parent's answer.
-    virtual bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    virtual bool OnChildNotify(UINT /*message*/, WPARAM /*wParam*/, LPARAM /*lParam*/, LRESULT& /*result*/) {
+        return false;
+    }
 
     // May change the creation parameters; false cancels the creation.
-    virtual bool PreCreateWindow(CREATESTRUCTA& create);
+    virtual bool PreCreateWindow(CREATESTRUCTA& /*create*/) { return true; }
     // Called when an existing window has just been subclassed.
-    virtual void PreSubclassWindow();
+    virtual void PreSubclassWindow() {}
     // Called after the window is gone and the object unbound: the last use of `this`
     // that the framework makes, so an object may delete itself here.
-    virtual void PostNcDestroy();
+    virtual void PostNcDestroy() {}
 
     // Runs create and binds this object to the first window created meanwhile on this
     // thread, before that window receives its first message.

@@ -2,28 +2,39 @@
 
 #include <algorithm>
 
+#include "DateKeys.h"
 #include "DeviceContexts.h"
 #include "GdiObjects.h"
 #include "Platform.h"
+#include "WindowGeometry.h"
 
 namespace {
 
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kTint = RGB(192, 192, 192);
-constexpr int kColumns = 7;
-constexpr int kRows = 6;
 
 int Width(const RECT& rect) { return rect.right - rect.left; }
 int Height(const RECT& rect) { return rect.bottom - rect.top; }
-
-RECT ToRect(const GridRect& rect) { return {rect.left, rect.top, rect.right, rect.bottom}; }
 
 // With the null pen, Rectangle changes the pixels l..r-2 by t..b-2 in the given mix.
 void Fill(HDC dc, const RECT& rect, HBRUSH brush, int mix) {
     ::SetROP2(dc, mix);
     SelectedObject selected(dc, brush);
     ::Rectangle(dc, rect.left, rect.top, rect.right, rect.bottom);
+}
+
+bool IsTitleArea(UINT hit) {
+    switch (hit) {
+    case MCHT_TITLEBK:
+    case MCHT_TITLEMONTH:
+    case MCHT_TITLEYEAR:
+    case MCHT_TITLEBTNNEXT:
+    case MCHT_TITLEBTNPREV:
+        return true;
+    default:
+        return false;
+    }
 }
 
 }  // namespace
@@ -91,7 +102,7 @@ SIZE HolidayCalendarCtrl::CentringOffset() const {
 CellGeometry HolidayCalendarCtrl::BaseGeometry() const {
     const RECT minimum = GetMinReqRect().value_or(RECT{});
     return {.xOffset = CentringOffset().cx,
-            .cellWidth = Width(minimum) / kColumns,
+            .cellWidth = Width(minimum) / GridShape::kColumns,
             .gridTop = layout.gridTop,
             .rowPitch = layout.RowPitch()};
 }
@@ -120,7 +131,7 @@ void HolidayCalendarCtrl::RebuildCellLists() {
 }
 
 void HolidayCalendarCtrl::RefreshLayout() {
-    if (!layout.layoutPending) return;
+    if (!layout.IsPending()) return;
     const SIZE offset = CentringOffset();
     ScanLayout(GetClientRect().right / 2 + offset.cx, offset.cy);
     RebuildCellLists();
@@ -129,8 +140,8 @@ void HolidayCalendarCtrl::RefreshLayout() {
 std::optional<int> HolidayCalendarCtrl::WeeksBottom() {
     FindLayoutAgain();
     RefreshLayout();
-    if (layout.layoutPending) return std::nullopt;
-    return layout.gridTop + kRows * layout.RowPitch();
+    if (layout.IsPending()) return std::nullopt;
+    return layout.WeeksBottom();
 }
 
 bool HolidayCalendarCtrl::OnPaint() {
@@ -142,7 +153,7 @@ bool HolidayCalendarCtrl::OnPaint() {
     if (Width(client) >= 2 * Width(*minimum) || Height(client) >= 2 * Height(*minimum)) return true;
     if (GetStyle() & MCS_DAYSTATE) layout.Invalidate();
     RefreshLayout();
-    if (layout.layoutPending) return true;
+    if (layout.IsPending()) return true;
 
     const CellGeometry cells = BaseGeometry();
     const int left = cells.xOffset;
@@ -152,7 +163,7 @@ bool HolidayCalendarCtrl::OnPaint() {
     if (!dc) return true;
     SavedDCState saved(dc.get());
     SelectedObject pen(dc.get(), ::GetStockObject(NULL_PEN));
-    PaintMarks(dc.get(), cells, {left + 6 * width, layout.headerTop, left + 7 * width, headerBottom},
+    PaintMarks(dc.get(), cells, {left + (GridShape::kColumns - 1) * width, layout.headerTop, left + GridShape::kColumns * width, headerBottom},
                {left, layout.headerTop, left + width, headerBottom});
     return true;
 }
@@ -173,9 +184,9 @@ void HolidayCalendarCtrl::PaintMarks(HDC dc, const CellGeometry& cells, const RE
     const auto cellRect = [&cells](int cell) { return ToRect(cells.CellRect(cell)); };
 
     mark(saturdayHeader, blue);
-    for (int row = 0; row < kRows; ++row) mark(cellRect(row * kColumns + kColumns - 1), blue);
+    for (int row = 0; row < GridShape::kRows; ++row) mark(cellRect((row + 1) * GridShape::kColumns - 1), blue);
     mark(sundayHeader, red);
-    for (int row = 0; row < kRows; ++row) mark(cellRect(row * kColumns), red);
+    for (int row = 0; row < GridShape::kRows; ++row) mark(cellRect(row * GridShape::kColumns), red);
     for (int cell : markedCells) {
         if (std::find(scheduleCells.begin(), scheduleCells.end(), cell) == scheduleCells.end()) {
             mark(cellRect(cell), red);
@@ -196,4 +207,13 @@ COleDateTime HolidayCalendarCtrl::DateFromPoint(int x, int y) const {
     CalendarGrid shown;
     shown.SetRange(lastRequest());
     return shown.DateOfCell(CellFromPoint(x, y));
+}
+
+const char* HolidayCalendarCtrl::TipTextAt(POINT point) {
+    if (CellFromPoint(point.x, point.y) == -1) return IsTitleArea(HitTest(point).uHit) ? titleTip.c_str() : nullptr;
+    const std::string key = platform().dateKeys.Format(DateFromPoint(point.x, point.y));
+    const std::string* label = FindDayLabel(key);
+    if (!label) return nullptr;
+    dayTip_ = key + ' ' + *label;
+    return dayTip_.c_str();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "CMonthCalCtrl.h"
@@ -40,9 +41,17 @@ public:
     int CellFromPoint(int x, int y) const;
     RECT CellRectFromPoint(int x, int y) const;
     COleDateTime DateFromPoint(int x, int y) const;
+    // What the tooltip says at a client point: the date and its label over a day
+    // that has one, titleTip over the title, none elsewhere. The text lasts until
+    // the next call.
+    const char* TipTextAt(POINT point);
+
+    std::string titleTip;  // shown over the title
+
+    // Where the header and the weeks were found at the last look.
+    const CalendarLayout& Layout() const { return layout; }
 
     bool tintCells = true;  // a grey tint under every mark
-    CalendarLayout layout;  // layoutPending and the header and grid rows
 
 protected:
     bool OnPaint() override;
@@ -62,7 +71,11 @@ protected:
     // The colour passes over the platform's picture, in their fixed order.
     void PaintMarks(HDC dc, const CellGeometry& cells, const RECT& saturdayHeader, const RECT& sundayHeader) const;
 
+    CalendarLayout layout;
     CalendarGrid grid;
     std::vector<int> markedCells;    // marked in the day states, grid order
     std::vector<int> scheduleCells;  // carrying a schedule, schedule key order
+
+private:
+    std::string dayTip_;
 };

@@ -26,13 +26,13 @@ void CalendarGrid::SetRange(const DayStateRequest& request) {
     const int weekday = firstDay.GetDayOfWeek();
     lead_ = weekday == 1 ? 7 : weekday - 1;
     days_ = COleDateTime::DaysInMonth(displayedYear_, displayedMonth_);
-    trail_ = kCells - days_ - lead_;
+    trail_ = GridShape::kCells - days_ - lead_;
     firstCellDate_ = firstDay - lead_;
     lastCellDate_ = firstDay + (days_ + trail_ - 1);
 }
 
 COleDateTime CalendarGrid::DateOfCell(int cell) const {
-    if (cell < 0 || cell >= kCells) return COleDateTime::Invalid();
+    if (cell < 0 || cell >= GridShape::kCells) return COleDateTime::Invalid();
     return firstCellDate_ + cell;
 }
 

@@ -4,11 +4,12 @@
 
 #include "COleDateTime.h"
 #include "DayStateRequest.h"
+#include "GridShape.h"
 
 class DateKeys;
 class ScheduleStore;
 
-// The 42 day cells (six rows of seven, Sunday first) of the one displayed month,
+// The day cells of the one displayed month,
 // the month after the first month of the last day-state request.
 class CalendarGrid {
 public:
@@ -31,8 +32,6 @@ public:
     std::vector<int> MarkedCells(const std::uint32_t* dayStates, int wordCount) const;
     // One cell per schedule whose key reads as a date within the grid, in key order.
     std::vector<int> ScheduleCells(const ScheduleStore& schedules, const DateKeys& keys) const;
-
-    static constexpr int kCells = 42;
 
 private:
     int displayedYear_ = 0;

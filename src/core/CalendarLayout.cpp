@@ -3,12 +3,12 @@
 #include "MonthCalHitCode.h"
 
 void CalendarLayout::Scan(int x, int top, int bottom, const HitTest& hitTest) {
-    if (!layoutPending) return;
+    if (!pending_) return;
     for (int y = top; y < bottom; ++y) {
         switch (hitTest(x, y)) {
         case MonthCalHitCode::kCalendarDay:
-            if (layoutPending) headerTop = y + 1;
-            layoutPending = false;
+            if (pending_) headerTop = y + 1;
+            pending_ = false;
             break;
         case MonthCalHitCode::kCalendarBackground:
         case MonthCalHitCode::kCalendarDate:

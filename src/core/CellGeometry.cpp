@@ -3,8 +3,6 @@
 #include <cmath>
 
 namespace {
-constexpr int kColumns = 7;
-constexpr int kCells = 42;
 }  // namespace
 
 int CellGeometry::CellFromPoint(int x, int y) const {
@@ -12,13 +10,13 @@ int CellGeometry::CellFromPoint(int x, int y) const {
     const double column = std::floor(static_cast<double>(x - xOffset) / cellWidth);
     const double row = std::floor(static_cast<double>(y - gridTop) / rowPitch);
     // A point beside the seven columns is no cell, not one of the next row.
-    if (column < 0 || column >= kColumns || row < 0 || row >= kCells / kColumns) return -1;
-    return static_cast<int>(row) * kColumns + static_cast<int>(column);
+    if (column < 0 || column >= GridShape::kColumns || row < 0 || row >= GridShape::kRows) return -1;
+    return static_cast<int>(row) * GridShape::kColumns + static_cast<int>(column);
 }
 
 GridRect CellGeometry::CellRect(int cell) const {
-    const int left = xOffset + cellWidth * (cell % kColumns);
-    const int top = gridTop + rowPitch * (cell / kColumns);
+    const int left = xOffset + cellWidth * (cell % GridShape::kColumns);
+    const int top = gridTop + rowPitch * (cell / GridShape::kColumns);
     return {left, top, left + cellWidth, top + rowPitch};
 }
 

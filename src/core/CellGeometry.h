@@ -1,8 +1,9 @@
 #pragma once
 #include "GridRect.h"
+#include "GridShape.h"
 
-// Pixel geometry of the day cells: seven columns of cellWidth from xOffset,
-// six rows of rowPitch from gridTop.
+// Pixel geometry of the day cells: the grid's columns of cellWidth from xOffset,
+// its rows of rowPitch from gridTop.
 struct CellGeometry {
     int xOffset = 0;
     int cellWidth = 0;

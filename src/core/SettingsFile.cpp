@@ -8,25 +8,6 @@
 SettingsFile::SettingsFile(PrivateProfile& profile, std::string path, std::string section)
     : profile_(profile), path_(std::move(path)), section_(std::move(section)) {}
 
-SettingsFile::Loaded SettingsFile::Load(const ConfigSettings& heldConfig) const {
-    Loaded loaded;
-    loaded.font = ReadFont();
-    loaded.placement = ReadWindowPlacement();
-    loaded.config = heldConfig;
-    loaded.configFieldsRead = ReadConfig(loaded.config);
-    loaded.customColors = ReadCustomColors();
-    return loaded;
-}
-
-void SettingsFile::Save(const LogicalFontValue& font,
-                        const std::optional<WindowPlacementValue>& placement,
-                        const ConfigSettings& config, const CustomColors& customColors) {
-    WriteFont(font);
-    if (placement) WriteWindowPlacement(*placement);
-    WriteConfig(config);
-    WriteCustomColors(customColors);
-}
-
 std::optional<LogicalFontValue> SettingsFile::ReadFont() const {
     const std::string text = Read("Font");
     if (text.empty()) return std::nullopt;

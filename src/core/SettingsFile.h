@@ -17,23 +17,6 @@ class SettingsFile {
 public:
     SettingsFile(PrivateProfile& profile, std::string path, std::string section);
 
-    // What a load gives; each key falls back as its reader describes.
-    struct Loaded {
-        std::optional<LogicalFontValue> font;
-        std::optional<WindowPlacementValue> placement;
-        ConfigSettings config;
-        int configFieldsRead = 0;
-        CustomColors customColors;
-    };
-
-    // Reads "Font" with "FontFace", "WindowPos", "Config" over `heldConfig`, and
-    // "CustomColors", in that order.
-    Loaded Load(const ConfigSettings& heldConfig) const;
-    // Writes "Font", "FontFace", "WindowPos" (only when the platform gave a
-    // placement; otherwise the stored one stays), "Config", "CustomColors".
-    void Save(const LogicalFontValue& font, const std::optional<WindowPlacementValue>& placement,
-              const ConfigSettings& config, const CustomColors& customColors);
-
     // "Font" and, only when "Font" is not empty, "FontFace" (its first 31 bytes).
     // Nothing unless "Font" is complete.
     std::optional<LogicalFontValue> ReadFont() const;

@@ -1,5 +1,10 @@
 #include "WindowGeometry.h"
 
+#include <algorithm>
+#include <climits>
+
+#include "ReachablePlacement.h"
+
 std::optional<RECT> WorkAreaOf(HMONITOR monitor) {
     MONITORINFO info{};
     info.cbSize = sizeof info;
@@ -14,4 +19,18 @@ RECT WindowRectIn(HWND window, HWND container) {
     ::GetWindowRect(window, &rect);
     ::MapWindowPoints(HWND_DESKTOP, container, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
+}
+
+void KeepWithinReach(HWND window, SIZE size, int titleHeight) {
+    RECT rect{};
+    if (!::GetWindowRect(window, &rect)) return;
+    const auto edge = [](long long value) {
+        return static_cast<LONG>(std::clamp<long long>(value, LONG_MIN, LONG_MAX));
+    };
+    const RECT titleBand{rect.left, rect.top, edge(0LL + rect.left + size.cx), edge(0LL + rect.top + titleHeight)};
+    const std::optional<RECT> area = WorkAreaOf(::MonitorFromRect(&titleBand, MONITOR_DEFAULTTONEAREST));
+    if (!area) return;
+    const std::optional<GridRect> moved =
+        ReachablePlacement(rect.left, rect.top, size.cx, size.cy, titleHeight, ToGridRect(*area));
+    if (moved) ::SetWindowPos(window, nullptr, moved->left, moved->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -84,10 +84,10 @@ TEST(CalendarLayout, FindsHeaderAndFirstWeek) {
     };
     CalendarLayout layout;
     layout.Scan(10, 0, 200, hitTest);
-    EXPECT_TRUE(!layout.layoutPending && layout.gridTop == 0);  // nothing pending: no scan
+    EXPECT_TRUE(!layout.IsPending() && layout.gridTop == 0);  // nothing pending: no scan
     layout.Invalidate();
     layout.Scan(10, 0, 200, hitTest);
-    EXPECT_FALSE(layout.layoutPending);
+    EXPECT_FALSE(layout.IsPending());
     EXPECT_EQ(layout.headerTop, 30);
     EXPECT_EQ(layout.gridTop, 45);
     EXPECT_EQ(layout.headerHeight, 14);
@@ -98,7 +98,7 @@ TEST(CalendarLayout, StaysPendingWithoutAHeader) {
     CalendarLayout layout;
     layout.Invalidate();
     layout.Scan(10, 0, 50, [](int, int) { return MonthCalHitCode::kTitleBackground; });
-    EXPECT_TRUE(layout.layoutPending);
+    EXPECT_TRUE(layout.IsPending());
 }
 
 TEST(CellGeometry, PointsMapToCellsOnlyInsideTheGrid) {

@@ -62,13 +62,12 @@ WindowPlacementValue SamplePlacement() {
     return *WindowPlacementValue::Parse("0:1:-1:-1:-1:-1:100:120:300:330");
 }
 
-TEST(SettingsFileKeys, LoadReadsTheKeysInOrder) {
+TEST(SettingsFileKeys, AFontIsReadWithItsFaceAfterIt) {
     RecordingProfile profile;
     profile.values["Font"] = "-13,0,0,0,700,1,0,0,128,0,0,0,49";
     profile.values["FontFace"] = "Lucida Console";
-    const SettingsFile::Loaded loaded = SettingsFile(profile, "my.ini", kSection).Load(ConfigSettings());
-    EXPECT_EQ(profile.calls, Calls("read", {"Font", "FontFace", "WindowPos", "Config", "CustomColors"}));
-    EXPECT_EQ(loaded.font, SampleFont());
+    EXPECT_EQ(SettingsFile(profile, "my.ini", kSection).ReadFont(), SampleFont());
+    EXPECT_EQ(profile.calls, Calls("read", {"Font", "FontFace"}));
 }
 
 TEST(SettingsFileKeys, FontFaceIsReadOnlyAfterAFont) {
@@ -78,21 +77,43 @@ TEST(SettingsFileKeys, FontFaceIsReadOnlyAfterAFont) {
     EXPECT_EQ(profile.calls, Calls("read", {"Font"}));
 }
 
-TEST(SettingsFileKeys, SaveWritesTheKeysInOrder) {
+TEST(SettingsFileKeys, AFontIsWrittenWithItsFaceAfterIt) {
     RecordingProfile profile;
-    SettingsFile file(profile, "my.ini", kSection);
-    file.Save(SampleFont(), SamplePlacement(), ConfigSettings(), CustomColors());
-    EXPECT_EQ(profile.calls, Calls("write", {"Font", "FontFace", "WindowPos", "Config", "CustomColors"}));
-
-    profile.calls.clear();
-    file.Save(SampleFont(), std::nullopt, ConfigSettings(), CustomColors());
-    EXPECT_EQ(profile.calls, Calls("write", {"Font", "FontFace", "Config", "CustomColors"}));
+    SettingsFile(profile, "my.ini", kSection).WriteFont(SampleFont());
+    EXPECT_EQ(profile.calls, Calls("write", {"Font", "FontFace"}));
 }
 
 // ---- Through the platform's profile functions, on real files ----
 
+// Every key, read and written in the order the windows use them.
+struct AllKeys {
+    std::optional<LogicalFontValue> font;
+    std::optional<WindowPlacementValue> placement;
+    ConfigSettings config;
+    int configFieldsRead = 0;
+    CustomColors customColors;
+};
+
 class SettingsFileOnDisk : public testing::Test {
 protected:
+    AllKeys Load(const ConfigSettings& held) {
+        const SettingsFile file = File();
+        AllKeys keys;
+        keys.font = file.ReadFont();
+        keys.placement = file.ReadWindowPlacement();
+        keys.config = held;
+        keys.configFieldsRead = file.ReadConfig(keys.config);
+        keys.customColors = file.ReadCustomColors();
+        return keys;
+    }
+    void Save(const LogicalFontValue& font, const std::optional<WindowPlacementValue>& placement,
+              const ConfigSettings& config, const CustomColors& colors) {
+        SettingsFile file = File();
+        file.WriteFont(font);
+        if (placement) file.WriteWindowPlacement(*placement);
+        file.WriteConfig(config);
+        file.WriteCustomColors(colors);
+    }
     SettingsFile File() { return SettingsFile(TestPlatform().profile, folder_.File("Settings.ini"), kSection); }
     void WriteIni(const std::string& lines) { folder_.Write("Settings.ini", "[Wispane Calendar]\r\n" + lines); }
     std::string ReadIni() const { return folder_.Read("Settings.ini"); }
@@ -105,7 +126,7 @@ TEST_F(SettingsFileOnDisk, NoFileGivesEveryDefault) {
     ConfigSettings held;
     held.alwaysOnTop = false;
     held.todayLineHidden = true;
-    const SettingsFile::Loaded loaded = File().Load(held);
+    const AllKeys loaded = Load(held);
     EXPECT_EQ(loaded.font, std::nullopt);
     EXPECT_EQ(loaded.placement, std::nullopt);
     EXPECT_EQ(loaded.configFieldsRead, 0);
@@ -114,7 +135,7 @@ TEST_F(SettingsFileOnDisk, NoFileGivesEveryDefault) {
 }
 
 TEST_F(SettingsFileOnDisk, FirstSaveWritesTheKeysInSaveOrder) {
-    File().Save(SampleFont(), SamplePlacement(), ConfigSettings(), CustomColors());
+    Save(SampleFont(), SamplePlacement(), ConfigSettings(), CustomColors());
     const std::string ini = ReadIni();
     std::vector<std::size_t> positions;
     for (const char* line :
@@ -138,8 +159,8 @@ TEST_F(SettingsFileOnDisk, WhatIsSavedLoadsBackIdentically) {
     config.Read("0,1,1,00abcdef,0,0,1,00ff0000,0");
     CustomColors colors = CustomColors::Parse("1,20,300,4000,50000,600000,7000000,80000000");
 
-    File().Save(font, placement, config, colors);
-    const SettingsFile::Loaded loaded = File().Load(ConfigSettings());
+    Save(font, placement, config, colors);
+    const AllKeys loaded = Load(ConfigSettings());
     EXPECT_EQ(loaded.font, font);
     EXPECT_EQ(loaded.placement, placement);
     EXPECT_EQ(loaded.configFieldsRead, 9);
@@ -153,7 +174,7 @@ TEST_F(SettingsFileOnDisk, IncompleteValuesFallBackPerKey) {
              "Config=0,1\r\nCustomColors=FF,0xBF00,00ABCDEF\r\n");
     ConfigSettings held;
     held.closeByEsc = true;
-    const SettingsFile::Loaded loaded = File().Load(held);
+    const AllKeys loaded = Load(held);
     EXPECT_EQ(loaded.font, std::nullopt);
     EXPECT_EQ(loaded.placement, std::nullopt);
     EXPECT_EQ(loaded.configFieldsRead, 2);
@@ -175,7 +196,7 @@ TEST_F(SettingsFileOnDisk, LongFaceNameIsCutAndMissingFaceNameIsEmpty) {
 
 TEST_F(SettingsFileOnDisk, SaveWithoutPlacementKeepsTheStoredOne) {
     WriteIni("WindowPos=0:1:-1:-1:-1:-1:10:20:30:40\r\n");
-    File().Save(SampleFont(), std::nullopt, ConfigSettings(), CustomColors());
+    Save(SampleFont(), std::nullopt, ConfigSettings(), CustomColors());
     EXPECT_EQ(File().ReadWindowPlacement(), WindowPlacementValue::Parse("0:1:-1:-1:-1:-1:10:20:30:40"));
     EXPECT_EQ(File().ReadFont(), SampleFont());
 }

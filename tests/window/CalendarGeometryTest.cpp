@@ -60,8 +60,8 @@ protected:
 TEST_F(CalendarGeometryTest, TheScanFindsTheWeekdayHeaderAndSixEqualWeeks) {
     scene.Open(calendar, 4);
     Paint(calendar);
-    ASSERT_FALSE(calendar.layout.layoutPending);
-    const CalendarLayout& layout = calendar.layout;
+    ASSERT_FALSE(calendar.Layout().IsPending());
+    const CalendarLayout& layout = calendar.Layout();
     const int x = calendar.GetClientRect().right / 2;
     EXPECT_EQ(calendar.HitTest({x, layout.headerTop}).uHit, static_cast<UINT>(MCHT_CALENDARDAY));
     EXPECT_NE(calendar.HitTest({x, layout.headerTop - 1}).uHit, static_cast<UINT>(MCHT_CALENDARDAY));
@@ -87,7 +87,7 @@ TEST_F(CalendarGeometryTest, AWiderControlCentresTheMonthAndItsMarks) {
     scene.Open(centred, 4, SIZE{61, 37});
     centred.tintCells = false;
     const Picture painted = Paint(centred);
-    ASSERT_FALSE(centred.layout.layoutPending);
+    ASSERT_FALSE(centred.Layout().IsPending());
     ExpectPointQueriesMatchTheControl(centred);
 
     const Picture platform = Picture::PrintedBy(centred.GetSafeHwnd());

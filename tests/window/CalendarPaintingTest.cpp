@@ -45,7 +45,7 @@ protected:
         EXPECT_EQ(wrong, 0) << "of " << ink.size() << " ink pixels";
     }
 
-    int BandTop() const { return calendar.layout.gridTop + 6 * calendar.layout.RowPitch(); }
+    int BandTop() const { return calendar.Layout().gridTop + 6 * calendar.Layout().RowPitch(); }
 
     // The pixels of rows [top, bottom) that differ between two pictures.
     static int Differences(const Picture& a, const Picture& b, int top, int bottom) {

@@ -240,7 +240,7 @@ private:
 
 // Paints as the main window has the calendar painted: layout found again, at once.
 inline Picture Paint(HolidayCalendarCtrl& calendar) {
-    calendar.layout.layoutPending = true;
+    calendar.FindLayoutAgain();
     calendar.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     return Picture::OfWindow(calendar.GetSafeHwnd());
 }

@@ -9,33 +9,17 @@
 #include "GdiObjects.h"
 #include "LocaleFacts.h"
 #include "Platform.h"
-#include "ResourceLanguage.h"
 #include "TimeFormatText.h"
 #include "UserHandles.h"
+#include "Win32Clock.h"
 #include "WindowGeometry.h"
-#include "resource.h"
 
 namespace {
 
-constexpr int kColumns = 7;
-constexpr int kWeeks = 6;
 constexpr LONG kBold = 700;
 constexpr int kFormattedSize = 128;
 // The kind of place a hit-test code names (title, calendar, ...), without the part.
 constexpr UINT kHitKindMask = 0xFFFF0000;
-
-SYSTEMTIME SystemTimeOf(const LocalTime& time) {
-    SYSTEMTIME result{};
-    result.wYear = static_cast<WORD>(time.year);
-    result.wMonth = static_cast<WORD>(time.month);
-    result.wDayOfWeek = static_cast<WORD>(time.dayOfWeek);
-    result.wDay = static_cast<WORD>(time.day);
-    result.wHour = static_cast<WORD>(time.hour);
-    result.wMinute = static_cast<WORD>(time.minute);
-    result.wSecond = static_cast<WORD>(time.second);
-    result.wMilliseconds = static_cast<WORD>(time.milliseconds);
-    return result;
-}
 
 bool SameMonth(const SYSTEMTIME& date, const LocalTime& now) {
     return date.wYear == now.year && date.wMonth == now.month;
@@ -58,8 +42,8 @@ const char* FormatOrDefault(const std::string& format) { return format.empty() ?
 
 SeeThroughCalendarCtrl::SeeThroughCalendarCtrl(Platform& platform)
     : HolidayCalendarCtrl(platform),
-      dateFormat(platform.locale.ShortDateFormat()),
-      timeFormat(TimeFormatWithoutSeconds(platform.locale.TimeFormat(), platform.locale.TimeSeparator())) {}
+      dateFormat_(platform.locale.ShortDateFormat()),
+      timeFormat_(TimeFormatWithoutSeconds(platform.locale.TimeFormat(), platform.locale.TimeSeparator())) {}
 
 bool SeeThroughCalendarCtrl::OnGetDayState(NMDAYSTATE& request, LRESULT& result) {
     const LocalTime now = platform().clock.Now();
@@ -85,13 +69,13 @@ const MONTHDAYSTATE* SeeThroughCalendarCtrl::PlatformDayStates(int count, const 
         copy.front() = 0;
         copy.back() = 0;
     }
-    platformDayStates = std::move(copy);
-    return platformDayStates.data();
+    platformDayStates_ = std::move(copy);
+    return platformDayStates_.data();
 }
 
 CellGeometry SeeThroughCalendarCtrl::OwnGeometry() const {
     return {.xOffset = 0,
-            .cellWidth = GetClientRect().right / kColumns,
+            .cellWidth = GetClientRect().right / GridShape::kColumns,
             .gridTop = layout.gridTop,
             .rowPitch = layout.RowPitch()};
 }
@@ -101,11 +85,11 @@ void SeeThroughCalendarCtrl::RefreshSelection() {
     const SYSTEMTIME firstVisible = GetMonthRange(GMR_VISIBLE).first;
     const std::optional<SYSTEMTIME> selected = GetCurSel();
     const bool selectionValid = selected && COleDateTime(selected->wYear, selected->wMonth, selected->wDay).IsValid();
-    selectionDay = selectionValid ? selected->wDay : now.day;
-    selectionCell = SameMonth(firstVisible, now) ? -1 : selectionDay + grid.lead() - 1;
+    selectionDay_ = selectionValid ? selected->wDay : now.day;
+    selectionCell_ = SameMonth(firstVisible, now) ? -1 : selectionDay_ + grid.lead() - 1;
     const std::uint32_t* states = dayStates();
-    selectionBold = states && lastRequest().count > 1 && selectionDay >= 1 && selectionDay <= 31 &&
-                    ((states[1] >> (selectionDay - 1)) & 1u);
+    selectionBold_ = states && lastRequest().count > 1 && selectionDay_ >= 1 && selectionDay_ <= 31 &&
+                    ((states[1] >> (selectionDay_ - 1)) & 1u);
 }
 
 bool SeeThroughCalendarCtrl::OnPaint() {
@@ -125,8 +109,8 @@ LRESULT SeeThroughCalendarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM l
         if (OnLeftButtonDown(point)) return 0;
         break;
     case WM_RBUTTONDOWN:
-        controlSawRightPress = !OnRightButtonDown(point);
-        if (!controlSawRightPress) return 0;
+        controlSawRightPress_ = !OnRightButtonDown(point);
+        if (!controlSawRightPress_) return 0;
         break;
     case WM_PARENTNOTIFY:
         // The year's edit box and spin buttons come and go: the owner's see-through
@@ -138,7 +122,7 @@ LRESULT SeeThroughCalendarCtrl::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_RBUTTONUP:
         // The control answers a release with its own "Go to today" menu: only the
         // presses it saw are released to it.
-        if (!std::exchange(controlSawRightPress, false)) return 0;
+        if (!std::exchange(controlSawRightPress_, false)) return 0;
         break;
     default:
         break;
@@ -199,7 +183,7 @@ void SeeThroughCalendarCtrl::OnRightClickDay(POINT point, const RECT& cell) {
     if (dc) InvertCell(dc.get(), cell);
     // Not a pixel of the control changes under the highlight while the menu is open.
     Send(WM_SETREDRAW, FALSE);
-    ShowScheduleMenu(screen.x, screen.y);
+    if (showDayMenu) showDayMenu(screen);
     Send(WM_SETREDRAW, TRUE);
     if (dc) InvertCell(dc.get(), cell);
 }
@@ -214,18 +198,6 @@ void SeeThroughCalendarCtrl::InvertCell(HDC dc, const RECT& cell) const {
     ::Rectangle(dc, cell.left, cell.top, cell.right, cell.bottom);
 }
 
-void SeeThroughCalendarCtrl::ShowScheduleMenu(int x, int y) {
-    const Menu menu = ResourceLanguage::LoadMenuResource(IDR_SCHEDULE_MENU);
-    HMENU popup = menu.SubMenu(0);
-    if (!popup) return;
-    HWND owner = GetSafeHwnd();
-    while (::GetWindowLongA(owner, GWL_STYLE) & WS_CHILD) owner = ::GetParent(owner);
-    const bool hasSchedule = FindSchedule(platform().dateKeys.Format(contextDate)) != nullptr;
-    ::EnableMenuItem(popup, ID_EDIT_SCHEDULE, MF_BYCOMMAND | MF_ENABLED);
-    ::EnableMenuItem(popup, ID_DELETE_SCHEDULE, MF_BYCOMMAND | (hasSchedule ? MF_ENABLED : MF_GRAYED));
-    TrackPopupMenuOf(owner, popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, POINT{x, y});
-}
-
 void SeeThroughCalendarCtrl::PrintPicture(HDC dc) {
     // The platform's picture, as WM_PRINTCLIENT gives it to anyone, then ours on top.
     DefaultProc(WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
@@ -235,12 +207,12 @@ void SeeThroughCalendarCtrl::PrintPicture(HDC dc) {
 void SeeThroughCalendarCtrl::PaintOverlay(HDC dc) {
     if (!dayStates()) return;
     const RECT client = GetClientRect();
-    if (layout.layoutPending) {
+    if (layout.IsPending()) {
         ScanLayout(client.right / 2, 0);
         RebuildCellLists();
         RefreshSelection();
     }
-    if (layout.layoutPending) return;
+    if (layout.IsPending()) return;
     ShowTitleColouredMarks(dc);
 
     {
@@ -250,9 +222,9 @@ void SeeThroughCalendarCtrl::PaintOverlay(HDC dc) {
         SavedDCState saved(dc);
         ::SetROP2(dc, R2_MERGEPEN);
         SelectedObject pen(dc, ::GetStockObject(NULL_PEN));
-        if (selectionCell >= 0) {
+        if (selectionCell_ >= 0) {
             const Brush monthBackground = Brush::Solid(GetColor(MCSC_MONTHBK));
-            RepaintSelectionCell(dc, selectionCell, std::to_string(selectionDay), selectionBold,
+            RepaintSelectionCell(dc, selectionCell_, std::to_string(selectionDay_), selectionBold_,
                                  monthBackground.get());
         }
         // The Saturday header lies against the right edge, its day cells at 6w to 7w.
@@ -347,7 +319,7 @@ void SeeThroughCalendarCtrl::RepaintSelectionCell(HDC dc, int cell, const std::s
     const Font font = FontLike(GetFont(), bold);
     {
         SelectedObject selectedFont(dc, font.get());
-        RECT textArea{area.left, area.top, area.right, area.bottom};
+        RECT textArea = ToRect(area);
         ::DrawTextA(dc, text.c_str(), -1, &textArea, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
 
@@ -367,15 +339,15 @@ void SeeThroughCalendarCtrl::DrawTodayLine(HDC dc) {
     // Before a layout was found there is no band to paint.
     if (layout.gridTop <= 0) return;
     const RECT client = GetClientRect();
-    const RECT band{client.left, layout.gridTop + kWeeks * layout.RowPitch(), client.right, client.bottom};
+    const RECT band{client.left, layout.WeeksBottom(), client.right, client.bottom};
     const Brush monthBackground = Brush::Solid(GetColor(MCSC_MONTHBK));
     ::FillRect(dc, &band, monthBackground.get());
 
     const SYSTEMTIME now = SystemTimeOf(platform().clock.Now());
     char date[kFormattedSize] = {};
     char time[kFormattedSize] = {};
-    ::GetDateFormatA(LOCALE_USER_DEFAULT, 0, &now, FormatOrDefault(dateFormat), date, kFormattedSize);
-    ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, FormatOrDefault(timeFormat), time, kFormattedSize);
+    ::GetDateFormatA(LOCALE_USER_DEFAULT, 0, &now, FormatOrDefault(dateFormat_), date, kFormattedSize);
+    ::GetTimeFormatA(LOCALE_USER_DEFAULT, 0, &now, FormatOrDefault(timeFormat_), time, kFormattedSize);
     const std::string text = std::string(date) + " " + time;
 
     const Font font = FontLike(GetFont(), true);

@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,6 @@ public:
     // `dc`: a snapshot that never has to appear on screen.
     void PrintPicture(HDC dc);
 
-    // The day menu at a screen point for contextDate: "Delete Schedule" only for a
-    // day with a schedule. The chosen command goes to the top-level window.
-    void ShowScheduleMenu(int x, int y);
 
     // Rows from the top whose hit test is the title.
     int TitleBandHeight() const;
@@ -33,6 +31,9 @@ public:
     std::vector<RECT> SolidAreas() const;
 
     COleDateTime contextDate;   // the day last right-clicked
+    // The owner's menu for contextDate at a screen point, shown while the day is
+    // highlighted; it returns once the menu has closed.
+    std::function<void(POINT screen)> showDayMenu;
     bool showTimeLine = true;   // the today line shows date and time
 
 protected:
@@ -71,11 +72,11 @@ private:
     // tint leaves no digit; the overlay colours them all the same.
     const MONTHDAYSTATE* PlatformDayStates(int count, const std::uint32_t* states);
 
-    std::vector<MONTHDAYSTATE> platformDayStates;
-    std::string dateFormat;
-    std::string timeFormat;  // without seconds
-    int selectionCell = -1;
-    int selectionDay = 0;
-    bool selectionBold = false;
-    bool controlSawRightPress = false;  // the right button's press went on to the control
+    std::vector<MONTHDAYSTATE> platformDayStates_;
+    std::string dateFormat_;
+    std::string timeFormat_;  // without seconds
+    int selectionCell_ = -1;
+    int selectionDay_ = 0;
+    bool selectionBold_ = false;
+    bool controlSawRightPress_ = false;  // the right button's press went on to the control
 };

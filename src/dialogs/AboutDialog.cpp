@@ -3,7 +3,6 @@
 #include <optional>
 #include <string>
 
-#include "CWinApp.h"
 #include "ResourceLanguage.h"
 #include "VersionInfo.h"
 #include "resource.h"
@@ -20,9 +19,7 @@ bool AboutDialog::OnInitDialog() {
     mailLink_.SubclassDlgItem(IDC_APP_MAIL, *this);
     webLink_.SubclassDlgItem(IDC_WEB_SITE, *this);
 
-    VersionInfo version;
-    version.Open(CWinApp::GetModulePath());
-    mailLink_.SetLinkText(version.CompanyName());
+    mailLink_.SetLinkText(VersionInfo::OfProgram().CompanyName());
     mailLink_.SetAddress(ResourceLanguage::LoadStringOrEmpty(IDS_MAIL_ADDRESS));
     const std::string webPage = ResourceLanguage::LoadStringOrEmpty(IDS_WEB_PAGE);
     webLink_.SetLinkText(webPage);

@@ -38,28 +38,28 @@ bool DateTextLess(const ScheduleRow& left, const std::string& right) {
 
 ScheduleEditorDialog::ScheduleEditorDialog(CWnd* parent) : CDialog(IDD_SCHEDULE_EDITOR, parent) {}
 
-void ScheduleEditorDialog::DoDataExchange() { BindControl(IDC_SCHEDULE_LIST, list); }
+void ScheduleEditorDialog::DoDataExchange() { BindControl(IDC_SCHEDULE_LIST, list_); }
 
 bool ScheduleEditorDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     // The rows show in the calendar's font; the buttons keep the dialog's own, which
     // fits their texts at any calendar font.
-    if (font) list.SetFont(font, true);
-    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    if (font) list_.SetFont(font, true);
+    list_.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     GrowForFont();
     CenterWindow();
     FitColumns();
     Fill();
 
     const auto found =
-        std::find_if(rows.begin(), rows.end(), [&](const ScheduleRow& row) { return row.date == dateText; });
-    if (found == rows.end()) {
+        std::find_if(rows_.begin(), rows_.end(), [&](const ScheduleRow& row) { return row.date == dateText; });
+    if (found == rows_.end()) {
         Post(WM_ADDSCHEDULE);
         return true;
     }
-    const int row = static_cast<int>(found - rows.begin());
-    list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    list.SetFocus();
+    const int row = static_cast<int>(found - rows_.begin());
+    list_.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list_.SetFocus();
     EditCell(row, kNameColumn);
     return false;
 }
@@ -70,12 +70,12 @@ bool ScheduleEditorDialog::OnInitDialog() {
 void ScheduleEditorDialog::GrowForFont() {
     TEXTMETRICA metrics{};
     {
-        const ClientDC dc(list.GetSafeHwnd());
-        const SelectedObject selected(dc.get(), reinterpret_cast<HGDIOBJ>(list.Send(WM_GETFONT)));
+        const ClientDC dc(list_.GetSafeHwnd());
+        const SelectedObject selected(dc.get(), reinterpret_cast<HGDIOBJ>(list_.Send(WM_GETFONT)));
         if (!::GetTextMetricsA(dc.get(), &metrics)) return;
     }
-    const RECT client = list.GetClientRect();
-    const int wanted = list.GetStringWidth(kDateSample) + kNameCharacters * metrics.tmAveCharWidth +
+    const RECT client = list_.GetClientRect();
+    const int wanted = list_.GetStringWidth(kDateSample) + kNameCharacters * metrics.tmAveCharWidth +
                        ::GetSystemMetrics(SM_CXVSCROLL) + 2;
     const int rowHeight = metrics.tmHeight + metrics.tmExternalLeading + kRowPadding;
     const RECT window = GetWindowRect();
@@ -94,7 +94,7 @@ void ScheduleEditorDialog::GrowForFont() {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     for (HWND child = ::GetWindow(GetSafeHwnd(), GW_CHILD); child; child = ::GetWindow(child, GW_HWNDNEXT)) {
         RECT bounds = WindowRectIn(child, GetSafeHwnd());
-        if (child == list.GetSafeHwnd()) {
+        if (child == list_.GetSafeHwnd()) {
             bounds.right += dx;
             bounds.bottom += dy;
         } else {
@@ -107,27 +107,27 @@ void ScheduleEditorDialog::GrowForFont() {
 void ScheduleEditorDialog::FitColumns() {
     // Room for a vertical scroll bar, and two pixels to spare. Where even the grown
     // list is too narrow, the date takes no more than half of it.
-    const int available = list.GetClientRect().right - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
-    list.InsertColumn(kDateColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_DATE).c_str(), LVCFMT_LEFT,
-                      std::min(list.GetStringWidth(kDateSample), available / 2));
-    list.InsertColumn(kNameColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT,
-                      available - list.GetColumnWidth(kDateColumn));
+    const int available = list_.GetClientRect().right - ::GetSystemMetrics(SM_CXVSCROLL) - 2;
+    list_.InsertColumn(kDateColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_DATE).c_str(), LVCFMT_LEFT,
+                      std::min(list_.GetStringWidth(kDateSample), available / 2));
+    list_.InsertColumn(kNameColumn, ResourceLanguage::LoadStringOrEmpty(IDS_COLUMN_NAME).c_str(), LVCFMT_LEFT,
+                      available - list_.GetColumnWidth(kDateColumn));
 }
 
 void ScheduleEditorDialog::Fill() {
     for (const std::string& line : ReadProfileSection(Win32Platform().profile, settingsFilePath, sectionName)) {
-        rows.push_back(ScheduleRowFromLine(line));
+        rows_.push_back(ScheduleRowFromLine(line));
     }
     // Ascending by date text, rows of equal dates in file order.
-    std::stable_sort(rows.begin(), rows.end(),
+    std::stable_sort(rows_.begin(), rows_.end(),
                      [](const ScheduleRow& left, const ScheduleRow& right) { return DateTextLess(left, right.date); });
-    list.SetItemCount(static_cast<int>(rows.size()));
+    list_.SetItemCount(static_cast<int>(rows_.size()));
 }
 
 std::string* ScheduleEditorDialog::Cell(int row, int column) {
-    if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return nullptr;
-    if (column == kDateColumn) return &rows[static_cast<std::size_t>(row)].date;
-    if (column == kNameColumn) return &rows[static_cast<std::size_t>(row)].name;
+    if (row < 0 || static_cast<std::size_t>(row) >= rows_.size()) return nullptr;
+    if (column == kDateColumn) return &rows_[static_cast<std::size_t>(row)].date;
+    if (column == kNameColumn) return &rows_[static_cast<std::size_t>(row)].name;
     return nullptr;
 }
 
@@ -140,13 +140,13 @@ void ScheduleEditorDialog::ShowCell(LVITEMA& item) {
 int ScheduleEditorDialog::FindTyped(UINT flags, const std::string& typed, int start) const {
     // As the list searched its own rows: from the row it names, round past the end,
     // for a date text that starts with the typed text in any case.
-    const int count = static_cast<int>(rows.size());
+    const int count = static_cast<int>(rows_.size());
     if (!(flags & (LVFI_STRING | LVFI_PARTIAL)) || count == 0) return -1;
     const int length = static_cast<int>(typed.size());
     if (start < 0 || start >= count) start = 0;
     for (int step = 0; step < count; ++step) {
         const int row = (start + step) % count;
-        const std::string& date = rows[static_cast<std::size_t>(row)].date;
+        const std::string& date = rows_[static_cast<std::size_t>(row)].date;
         const int prefix = std::min(length, static_cast<int>(date.size()));
         if (::CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, date.c_str(), prefix, typed.c_str(), length) ==
             CSTR_EQUAL) {
@@ -157,29 +157,29 @@ int ScheduleEditorDialog::FindTyped(UINT flags, const std::string& typed, int st
 }
 
 LRESULT ScheduleEditorDialog::EditCell(int row, int column) {
-    CInPlaceEdit* editor = CInPlaceEdit::Open(list, row, column, font);
+    CInPlaceEdit* editor = CInPlaceEdit::Open(list_, row, column, font);
     if (!editor) return 0;
     editor->SetOwner(GetSafeHwnd());
     return reinterpret_cast<LRESULT>(editor);
 }
 
 void ScheduleEditorDialog::AddScheduleRow() {
-    list.SetFocus();
+    list_.SetFocus();
     // Where a sorted list puts a new row: before the first row not less than it. No
     // row is selected or focused yet, so none has to move down with the rows.
     const auto place =
-        std::find_if(rows.begin(), rows.end(), [&](const ScheduleRow& row) { return !DateTextLess(row, dateText); });
-    const int row = static_cast<int>(place - rows.begin());
-    rows.insert(place, ScheduleRow{dateText, ""});
-    addedRow = static_cast<std::size_t>(row);
-    list.SetItemCount(static_cast<int>(rows.size()));
+        std::find_if(rows_.begin(), rows_.end(), [&](const ScheduleRow& row) { return !DateTextLess(row, dateText); });
+    const int row = static_cast<int>(place - rows_.begin());
+    rows_.insert(place, ScheduleRow{dateText, ""});
+    addedRow_ = static_cast<std::size_t>(row);
+    list_.SetItemCount(static_cast<int>(rows_.size()));
     // Selected like a found row, so that Rename finds it after Esc.
-    list.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list_.SetItemState(row, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
     EditCell(row, kNameColumn);
 }
 
 int ScheduleEditorDialog::SelectedRow() {
-    const int row = list.GetNextItem(-1, LVNI_SELECTED);
+    const int row = list_.GetNextItem(-1, LVNI_SELECTED);
     if (row < 0) ShowMessageBox(ResourceLanguage::LoadStringOrEmpty(IDS_SELECT_SCHEDULE).c_str(), MB_OK | MB_ICONEXCLAMATION);
     return row;
 }
@@ -194,7 +194,7 @@ LRESULT ScheduleEditorDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lPa
     }
     if (message == protocol.editSubItem) return EditCell(row, column);
     if (message == protocol.editPrevItem) return row == 0 ? 0 : EditCell(row - 1, column);
-    if (message == protocol.editNextItem) return row >= list.GetItemCount() - 1 ? 0 : EditCell(row + 1, column);
+    if (message == protocol.editNextItem) return row >= list_.GetItemCount() - 1 ? 0 : EditCell(row + 1, column);
     if (message == protocol.editLeftItem || message == protocol.editRightItem) return 0;
     return CDialog::WindowProc(message, wParam, lParam);
 }
@@ -204,11 +204,11 @@ bool ScheduleEditorDialog::OnCommand(UINT id, UINT code, HWND control) {
         const int row = SelectedRow();
         if (row >= 0 && id == IDC_RENAME_SCHEDULE) EditCell(row, kNameColumn);
         if (row >= 0 && id == IDC_DELETE_SCHEDULE) {
-            rows.erase(rows.begin() + row);
-            list.DeleteItem(row);
+            rows_.erase(rows_.begin() + row);
+            list_.DeleteItem(row);
             const auto deleted = static_cast<std::size_t>(row);
-            if (addedRow && *addedRow == deleted) addedRow.reset();
-            if (addedRow && *addedRow > deleted) --*addedRow;
+            if (addedRow_ && *addedRow_ == deleted) addedRow_.reset();
+            if (addedRow_ && *addedRow_ > deleted) --*addedRow_;
         }
         return true;
     }
@@ -217,7 +217,7 @@ bool ScheduleEditorDialog::OnCommand(UINT id, UINT code, HWND control) {
 
 bool ScheduleEditorDialog::OnNotify(NMHDR& header, LRESULT& result) {
     // The cell editor's end notification comes from the list with the editor's own id.
-    if (header.hwndFrom != list.GetSafeHwnd()) return false;
+    if (header.hwndFrom != list_.GetSafeHwnd()) return false;
     switch (header.code) {
     case LVN_GETDISPINFOA:
         ShowCell(reinterpret_cast<NMLVDISPINFOA&>(header).item);
@@ -248,7 +248,7 @@ bool ScheduleEditorDialog::OnNotify(NMHDR& header, LRESULT& result) {
     case LVN_KEYDOWN:
         if (reinterpret_cast<NMLVKEYDOWN&>(header).wVKey == VK_F2) {
             // The only way to change a date text.
-            const int focused = list.GetNextItem(-1, LVNI_FOCUSED);
+            const int focused = list_.GetNextItem(-1, LVNI_FOCUSED);
             if (focused >= 0) EditCell(focused, kDateColumn);
         }
         return false;
@@ -261,12 +261,12 @@ void ScheduleEditorDialog::OnEndEdit(const NMLVDISPINFOA& info) {
     const int row = info.item.iItem;
     std::string* cell = Cell(row, info.item.iSubItem);
     if (info.item.pszText && cell) *cell = info.item.pszText;
-    if (const std::optional<RECT> bounds = list.GetItemRect(row, LVIR_BOUNDS)) list.InvalidateRect(*bounds, false);
+    if (const std::optional<RECT> bounds = list_.GetItemRect(row, LVIR_BOUNDS)) list_.InvalidateRect(*bounds, false);
     // A click on another row ends the edit as the list takes the focus, before the
     // list selects what was clicked: that row is the one the user chose.
     const int clicked = RowUnderPressedButton();
     const int chosen = clicked >= 0 ? clicked : row;
-    list.SetItemState(chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list_.SetItemState(chosen, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
 }
 
 int ScheduleEditorDialog::RowUnderPressedButton() const {
@@ -274,8 +274,8 @@ int ScheduleEditorDialog::RowUnderPressedButton() const {
     const DWORD position = ::GetMessagePos();
     LVHITTESTINFO hit{};
     hit.pt = {GET_X_LPARAM(position), GET_Y_LPARAM(position)};
-    ::ScreenToClient(list.GetSafeHwnd(), &hit.pt);
-    const int row = static_cast<int>(list.Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    ::ScreenToClient(list_.GetSafeHwnd(), &hit.pt);
+    const int row = static_cast<int>(list_.Send(LVM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
     return row >= 0 && (hit.flags & LVHT_ONITEM) ? row : -1;
 }
 
@@ -300,10 +300,10 @@ bool ScheduleEditorDialog::SaveSection(const std::vector<std::string>& lines) {
 void ScheduleEditorDialog::OnOK() {
     // A cell being edited ends first, so its text is in what is written, however
     // the button was pressed (a click, Space, or its mnemonic while typing).
-    if (::GetFocus() != list.GetSafeHwnd()) list.SetFocus();
-    std::vector<ScheduleRow> kept = rows;
+    if (::GetFocus() != list_.GetSafeHwnd()) list_.SetFocus();
+    std::vector<ScheduleRow> kept = rows_;
     // The row added for the day, still without a name or a new date, was never a note.
-    if (addedRow && kept[*addedRow] == ScheduleRow{dateText, ""}) kept.erase(kept.begin() + *addedRow);
+    if (addedRow_ && kept[*addedRow_] == ScheduleRow{dateText, ""}) kept.erase(kept.begin() + *addedRow_);
     const std::vector<std::string> lines = ScheduleSectionLines(kept);
     if (!SaveSection(lines)) {
         ShowSchedulesNotSaved(*this, settingsFilePath);

@@ -52,7 +52,7 @@ private:
     // The section written in one safe save and read back; false when it is not there.
     bool SaveSection(const std::vector<std::string>& lines);
 
-    CListCtrl list;
-    std::vector<ScheduleRow> rows;
-    std::optional<std::size_t> addedRow;  // the row added for the day, while it is there
+    CListCtrl list_;
+    std::vector<ScheduleRow> rows_;
+    std::optional<std::size_t> addedRow_;  // the row added for the day, while it is there
 };

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "CWinApp.h"
 #include "VersionInfo.h"
 #include "resource.h"
 
@@ -19,8 +18,7 @@ bool VersionDialog::OnInitDialog() {
     }
 
     // Without a version resource every value is empty.
-    VersionInfo version;
-    version.Open(CWinApp::GetModulePath());
+    const VersionInfo version = VersionInfo::OfProgram();
     const std::string versionLine = version.ProductName() + " Version " + version.FileVersion();
     SetDlgItemText(IDC_APP_VERSION, versionLine.c_str());
     SetDlgItemText(IDC_APP_COPYRIGHT, version.Copyright().c_str());

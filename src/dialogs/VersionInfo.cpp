@@ -4,6 +4,14 @@
 
 #include <cstdio>
 
+#include "CWinApp.h"
+
+VersionInfo VersionInfo::OfProgram() {
+    VersionInfo version;
+    version.Open(CWinApp::GetModulePath());
+    return version;
+}
+
 bool VersionInfo::Open(const std::string& path) {
     Close();
     DWORD ignored = 0;

@@ -6,10 +6,8 @@
 // Reads named strings of a program file's version resource.
 class VersionInfo {
 public:
-    VersionInfo() = default;
-    ~VersionInfo() { Close(); }
-    VersionInfo(const VersionInfo&) = delete;
-    VersionInfo& operator=(const VersionInfo&) = delete;
+    // This program's own version resource; every value is empty without one.
+    static VersionInfo OfProgram();
 
     // Reads the file's version resource and its first translation; false leaves it closed.
     bool Open(const std::string& path);
@@ -23,8 +21,6 @@ public:
     std::string FileVersion() const { return Get("FileVersion"); }
     std::string Copyright() const { return Get("LegalCopyright"); }
     std::string CompanyName() const { return Get("CompanyName"); }
-
-    std::uint32_t translation() const { return translation_; }
 
 private:
     std::vector<char> data_;

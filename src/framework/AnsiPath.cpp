@@ -2,44 +2,12 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <optional>
 
 #include "ProgramFolder.h"
+#include "WideText.h"
 
 namespace {
-
-// The ANSI text of `wide`, or nothing when the code page lacks one of its characters.
-std::optional<std::string> SpellExactly(const std::wstring& wide) {
-    if (wide.empty()) return std::string();
-    BOOL lossy = FALSE;
-    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, &lossy);
-    if (size <= 0 || lossy) return std::nullopt;
-    std::string text(static_cast<std::size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                          nullptr, &lossy);
-    return text;
-}
-
-// '?' for every character the code page lacks: never another, existing name.
-std::string SpellWithQuestionMarks(const std::wstring& wide) {
-    if (wide.empty()) return {};
-    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, "?", nullptr);
-    std::string text(static_cast<std::size_t>(std::max(size, 0)), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(), static_cast<int>(wide.size()), text.data(), size,
-                          "?", nullptr);
-    return text;
-}
-
-std::wstring Widen(const std::string& text) {
-    if (text.empty()) return {};
-    const int size = ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(std::max(size, 0)), L'\0');
-    ::MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(), size);
-    return wide;
-}
 
 // The short form of an existing path; empty when the system has none.
 std::wstring ShortForm(const std::wstring& path) {
@@ -57,22 +25,23 @@ bool FitsAnsiCalls(const std::optional<std::string>& path) { return path && path
 }  // namespace
 
 std::string AnsiPathFor(const std::wstring& path) {
-    std::optional<std::string> spelled = SpellExactly(path);
+    std::optional<std::string> spelled = MultiByteFromWideExactly(CP_ACP, path);
     if (FitsAnsiCalls(spelled)) return *spelled;
 
     const std::size_t nameStart = path.find_last_of(L"\\/") + 1;
     const std::wstring folder = ShortForm(path.substr(0, nameStart));
-    std::optional<std::string> name = SpellExactly(path.substr(nameStart));
+    std::optional<std::string> name = MultiByteFromWideExactly(CP_ACP, path.substr(nameStart));
     if (!name) {
         const std::wstring shortPath = ShortForm(path);
-        name = SpellExactly(shortPath.substr(shortPath.find_last_of(L"\\/") + 1));
+        name = MultiByteFromWideExactly(CP_ACP, shortPath.substr(shortPath.find_last_of(L"\\/") + 1));
     }
-    std::optional<std::string> shortFolder = SpellExactly(folder);
+    std::optional<std::string> shortFolder = MultiByteFromWideExactly(CP_ACP, folder);
     if (!folder.empty() && shortFolder && name) {
         spelled = *shortFolder + *name;
         if (FitsAnsiCalls(spelled)) return *spelled;
     }
-    return SpellWithQuestionMarks(path);
+    // '?' for every character the code page lacks: never another, existing name.
+    return MultiByteFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, path, "?");
 }
 
 std::wstring ProgramFilePath() {
@@ -89,5 +58,5 @@ std::wstring ProgramFilePath() {
 }
 
 std::string ProgramFolderFile(const std::string& name) {
-    return AnsiPathFor(FileInProgramFolder<wchar_t>(ProgramFilePath(), Widen(name)));
+    return AnsiPathFor(FileInProgramFolder<wchar_t>(ProgramFilePath(), WideFromMultiByte(CP_ACP, name)));
 }

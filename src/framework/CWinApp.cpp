@@ -34,21 +34,6 @@ CWinApp* CWinApp::Current() { return application; }
 
 std::string CWinApp::GetModulePath() { return AnsiPathFor(ProgramFilePath()); }
 
-std::string CWinApp::GetProfileString(const char* section, const char* key, const char* defaultValue) const {
-    if (profileName_.empty()) return defaultValue;
-    std::string value(4096, '\0');
-    const DWORD length = ::GetPrivateProfileStringA(section, key, defaultValue, value.data(),
-                                                     static_cast<DWORD>(value.size()), profileName_.c_str());
-    value.resize(length);
-    return value;
-}
-
-bool CWinApp::WriteProfileString(const char* section, const char* key, const char* value) const {
-    // Without a file name the system would write to the Windows directory.
-    if (profileName_.empty()) return false;
-    return ::WritePrivateProfileStringA(section, key, value, profileName_.c_str()) != FALSE;
-}
-
 bool CWinApp::InitInstance() { return true; }
 
 int CWinApp::ExitInstance() { return quitCode_; }

@@ -28,17 +28,13 @@ public:
     void SetAppName(std::string name) { appName_ = std::move(name); }
     // The program file's name without directory and extension.
     const std::string& GetExeName() const { return exeName_; }
-    // The INI file of GetProfileString and WriteProfileString: by default the
-    // executable's name with ".ini", beside the program file.
+    // The settings file: by default the executable's name with ".ini", beside the
+    // program file.
     const std::string& GetProfileName() const { return profileName_; }
     void SetProfileName(std::string path) { profileName_ = std::move(path); }
 
     CWnd* GetMainWnd() const { return mainWnd_; }
     void SetMainWnd(CWnd* window) { mainWnd_ = window; }
-
-    // A missing key reads as defaultValue; a value holds at most 4095 characters.
-    std::string GetProfileString(const char* section, const char* key, const char* defaultValue = "") const;
-    bool WriteProfileString(const char* section, const char* key, const char* value) const;
 
     virtual bool InitInstance();
     // The process's exit code; the base returns the code of WM_QUIT, if one came.

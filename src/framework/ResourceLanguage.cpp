@@ -4,6 +4,9 @@
 #include <span>
 #include <vector>
 
+#include "SystemProcedure.h"
+#include "WideText.h"
+
 namespace ResourceLanguage {
 namespace {
 
@@ -51,15 +54,6 @@ std::wstring StringInBlock(std::span<const BYTE> block, UINT index) {
     return {};
 }
 
-std::string ToAnsi(const std::wstring& text) {
-    const int size = ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                           nullptr, nullptr);
-    std::string result(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, 0, text.data(), static_cast<int>(text.size()), result.data(), size, nullptr,
-                          nullptr);
-    return result;
-}
-
 // The raw entry of an accelerator resource.
 struct AcceleratorEntry {
     WORD flags;
@@ -73,11 +67,9 @@ constexpr WORD kLastEntry = 0x80;
 
 void Choose(LANGID language) {
     chosenLanguage = language;
-    using SetThreadUILanguageFunction = LANGID(WINAPI*)(LANGID);
-    HMODULE kernel = ::GetModuleHandleA("kernel32.dll");
-    auto setThreadUILanguage = kernel ? reinterpret_cast<SetThreadUILanguageFunction>(
-                                            reinterpret_cast<void*>(::GetProcAddress(kernel, "SetThreadUILanguage")))
-                                      : nullptr;
+    // Not in every system's kernel32: looked up, not imported.
+    static const auto setThreadUILanguage =
+        LoadSystemProcedure<LANGID(WINAPI*)(LANGID)>("kernel32.dll", "SetThreadUILanguage");
     if (setThreadUILanguage) setThreadUILanguage(language);
 }
 
@@ -97,7 +89,7 @@ std::optional<std::string> LoadStringResource(UINT id) {
     auto hasString = [index](std::span<const BYTE> block) { return !StringInBlock(block, index).empty(); };
     std::span<const BYTE> block = FindFirst(RT_STRING, MAKEINTRESOURCEA(id / 16 + 1), hasString);
     if (block.empty()) return std::nullopt;
-    return ToAnsi(StringInBlock(block, index));
+    return MultiByteFromWide(CP_ACP, 0, StringInBlock(block, index));
 }
 
 AcceleratorTable LoadAcceleratorResource(UINT id) {

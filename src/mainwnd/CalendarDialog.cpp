@@ -3,7 +3,6 @@
 #include <windowsx.h>
 
 #include <algorithm>
-#include <climits>
 
 #include "AnsiPath.h"
 #include "CWinApp.h"
@@ -11,7 +10,6 @@
 #include "DeviceContexts.h"
 #include "InactiveTitleColor.h"
 #include "MonthFont.h"
-#include "ReachablePlacement.h"
 #include "ResourceLanguage.h"
 #include "StartupKeys.h"
 #include "VersionInfo.h"
@@ -26,39 +24,26 @@ bool FileExists(const std::string& path) {
 }
 
 std::string ReadTitleTip() {
-    VersionInfo version;
-    version.Open(CWinApp::GetModulePath());
+    const VersionInfo version = VersionInfo::OfProgram();
     return version.ProductName() + " v" + version.FileVersion();
-}
-
-bool IsTitleArea(UINT hit) {
-    switch (hit) {
-    case MCHT_TITLEBK:
-    case MCHT_TITLEMONTH:
-    case MCHT_TITLEYEAR:
-    case MCHT_TITLEBTNNEXT:
-    case MCHT_TITLEBTNPREV:
-        return true;
-    default:
-        return false;
-    }
 }
 
 }  // namespace
 
 CalendarDialog::CalendarDialog(CWnd* parent)
     : PersistentDialog(IDD_CALENDAR_DIALOG, parent),
-      calendar(Win32Platform()),
-      titleCursor(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND))),
-      titleColor(::GetSysColor(COLOR_ACTIVECAPTION)) {
+      calendar_(Win32Platform()),
+      titleCursor_(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND))),
+      titleColor_(::GetSysColor(COLOR_ACTIVECAPTION)) {
     if (CWinApp::Current()) sectionName = CWinApp::Current()->GetAppName();
     // A calendar on the desktop is seldom the active window: its tips show regardless.
     ShowToolTipsWhileInactive(true);
+    calendar_.showDayMenu = [this](POINT screen) { ShowDayMenu(screen); };
 }
 
 CalendarDialog::~CalendarDialog() = default;
 
-void CalendarDialog::DoDataExchange() { BindControl(IDC_CALENDAR, calendar); }
+void CalendarDialog::DoDataExchange() { BindControl(IDC_CALENDAR, calendar_); }
 
 // The window is made as it is used: without a taskbar button, with the calendar
 // clipped out of its background, and with a calendar that has day states, which the
@@ -71,13 +56,13 @@ void CalendarDialog::PrepareTemplate(DialogTemplate& dialogTemplate) {
 }
 
 bool CalendarDialog::OnInitDialog() {
-    calendar.holidayFile = ProgramFolderFile("Holiday.ini");
-    calendar.settingsFilePath = SettingsFilePath();
+    calendar_.holidayFile = ProgramFolderFile("Holiday.ini");
+    calendar_.settingsFilePath = SettingsFilePath();
 
     PersistentDialog::OnInitDialog();
     SetFont(GetDialogFont(), true);
 
-    titleTip = ReadTitleTip();
+    calendar_.titleTip = ReadTitleTip();
 
     if (placementRead) {
         // A window of this kind has no caption to restore it from: whatever show
@@ -86,7 +71,7 @@ bool CalendarDialog::OnInitDialog() {
         shown.showCmd = SW_SHOWNORMAL;
         SetWindowPlacement(shown);
     }
-    if (calendar.GetStyle() & MCS_DAYSTATE) {
+    if (calendar_.GetStyle() & MCS_DAYSTATE) {
         PrepareCalendar();
     } else {
         RecreateCalendar();
@@ -100,45 +85,45 @@ bool CalendarDialog::OnInitDialog() {
     // Shift and Ctrl held as the window opens bring the first day change within a second.
     StartDayChangeTimer(ShiftAndCtrlHeld());
     SetTimer(kSaveTimer, kSavePeriod);
-    accelerators = ResourceLanguage::LoadAcceleratorResource(IDR_CALENDAR_ACCEL);
+    accelerators_ = ResourceLanguage::LoadAcceleratorResource(IDR_CALENDAR_ACCEL);
     return true;
 }
 
 void CalendarDialog::RecreateCalendar() {
-    const DWORD style = calendar.GetStyle() | MCS_DAYSTATE;
-    const RECT rect = calendar.GetClientRect();
-    const bool hadFocus = calendar.GetSafeHwnd() && ::GetFocus() == calendar.GetSafeHwnd();
+    const DWORD style = calendar_.GetStyle() | MCS_DAYSTATE;
+    const RECT rect = calendar_.GetClientRect();
+    const bool hadFocus = calendar_.GetSafeHwnd() && ::GetFocus() == calendar_.GetSafeHwnd();
 
-    calendar.DestroyWindow();
-    if (!calendar.Create(style, rect, *this, IDC_CALENDAR)) return;
+    calendar_.DestroyWindow();
+    if (!calendar_.Create(style, rect, *this, IDC_CALENDAR)) return;
     PrepareCalendar();
-    if (hadFocus) calendar.SetFocus();
+    if (hadFocus) calendar_.SetFocus();
 }
 
 void CalendarDialog::PrepareCalendar() {
-    shownDay = Today().Serial();
-    calendar.SetColor(MCSC_BACKGROUND, backgroundColor);
-    calendar.SetColor(MCSC_MONTHBK, backgroundColor);
+    shownDay_ = Today().Serial();
+    calendar_.SetColor(MCSC_BACKGROUND, backgroundColor_);
+    calendar_.SetColor(MCSC_MONTHBK, backgroundColor_);
     SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
-    if (seeThroughLook) {
-        if (seeThroughTitleBar) SwapTitleColors(true);
+    if (seeThroughLook_) {
+        if (seeThroughTitleBar_) SwapTitleColors(true);
         ApplyLookColors();
     }
     // The control does not ask for the marks of the months it shows when it is created.
-    calendar.RequestDayStates();
+    calendar_.RequestDayStates();
 }
 
 void CalendarDialog::FitToCalendar(bool centred) {
-    const std::optional<RECT> minimum = calendar.GetMinReqRect();
+    const std::optional<RECT> minimum = calendar_.GetMinReqRect();
     if (!minimum) return;
     const int width = minimum->right - minimum->left;
     int height = minimum->bottom - minimum->top;
-    calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    calendar_.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     // Wine's control keeps the room of a hidden today line in its minimum size. The
     // weeks are found at that size: in a larger control the month lies lower, centred.
-    if (calendar.GetStyle() & MCS_NOTODAY) {
-        height = std::min(height, calendar.WeeksBottom().value_or(height));
-        calendar.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    if (calendar_.GetStyle() & MCS_NOTODAY) {
+        height = std::min(height, calendar_.WeeksBottom().value_or(height));
+        calendar_.SetWindowPos(nullptr, 0, 0, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const std::optional<POINT> centre = centred ? CenteredPosition({width, height}) : std::nullopt;
     SetWindowPos(nullptr, centre ? centre->x : 0, centre ? centre->y : 0, width, height,
@@ -161,8 +146,8 @@ void CalendarDialog::OnTimer(UINT_PTR id) {
         ShowFirstRunHint();
         break;
     case kMinuteTimer:
-        calendar.DrawTodayLine();
-        if (seeThroughLook) RequestRegionRebuild();
+        calendar_.DrawTodayLine();
+        if (seeThroughLook_) RequestRegionRebuild();
         StartMinuteTimer();
         break;
     default:
@@ -171,29 +156,17 @@ void CalendarDialog::OnTimer(UINT_PTR id) {
 }
 
 void CalendarDialog::KeepWithinReach() {
-    const RECT window = GetWindowRect();
-    // The calendar fills the window: its size holds even where the window's right
-    // and bottom edges wrapped around 32 bits.
-    const RECT size = calendar.GetClientRect();
-    const int titleHeight = calendar.TitleBandHeight();
-    const auto edge = [](long long value) {
-        return static_cast<LONG>(std::clamp<long long>(value, LONG_MIN, LONG_MAX));
-    };
-    const RECT titleBand{window.left, window.top, edge(0LL + window.left + size.right),
-                         edge(0LL + window.top + titleHeight)};
-    const std::optional<RECT> area = WorkAreaOf(::MonitorFromRect(&titleBand, MONITOR_DEFAULTTONEAREST));
-    if (!area) return;
-    const std::optional<GridRect> moved = ReachablePlacement(window.left, window.top, size.right, size.bottom,
-                                                             titleHeight, {area->left, area->top, area->right, area->bottom});
-    if (moved) SetWindowPos(nullptr, moved->left, moved->top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The calendar fills the window: its size holds even where the window's edges wrapped.
+    const RECT size = calendar_.GetClientRect();
+    ::KeepWithinReach(GetSafeHwnd(), {size.right, size.bottom}, calendar_.TitleBandHeight());
 }
 
 bool CalendarDialog::IsUsableFont(HFONT font) {
     // The month in that font, as the calendar itself measures it.
-    const HFONT previous = calendar.GetFont();
-    calendar.SetFont(font, false);
-    const std::optional<RECT> month = calendar.GetMinReqRect();
-    calendar.SetFont(previous, false);
+    const HFONT previous = calendar_.GetFont();
+    calendar_.SetFont(font, false);
+    const std::optional<RECT> month = calendar_.GetMinReqRect();
+    calendar_.SetFont(previous, false);
 
     const std::optional<LOGFONTA> asked = Font::Describe(font);
     const std::optional<RECT> area = WorkAreaNear(GetSafeHwnd());
@@ -205,17 +178,17 @@ bool CalendarDialog::IsUsableFont(HFONT font) {
 }
 
 ConfigSettings CalendarDialog::CurrentConfig() const {
-    const DWORD calendarStyle = calendar.GetStyle();
+    const DWORD calendarStyle = calendar_.GetStyle();
     ConfigSettings config;
     config.alwaysOnTop = IsTopmost();
-    config.seeThrough = seeThroughLook;
-    config.closeByEsc = closeByEsc;
-    config.backgroundColor = backgroundColor;
+    config.seeThrough = seeThroughLook_;
+    config.closeByEsc = closeByEsc_;
+    config.backgroundColor = backgroundColor_;
     config.todayLineHidden = (calendarStyle & MCS_NOTODAY) != 0;
     config.noTodayMark = (calendarStyle & MCS_NOTODAYCIRCLE) != 0;
-    config.seeThroughTitleBar = seeThroughTitleBar;
-    config.scheduleColor = calendar.scheduleColor;
-    config.showTime = calendar.showTimeLine;
+    config.seeThroughTitleBar = seeThroughTitleBar_;
+    config.scheduleColor = calendar_.scheduleColor;
+    config.showTime = calendar_.showTimeLine;
     return config;
 }
 
@@ -232,26 +205,26 @@ int CalendarDialog::LoadSettings() {
     const SettingsFile settings = Settings();
     ConfigSettings config = CurrentConfig();
     settings.ReadConfig(config);
-    seeThroughLook = config.seeThrough;
-    regionPending = seeThroughLook;
-    calendar.tintCells = !seeThroughLook;
-    closeByEsc = config.closeByEsc;
-    backgroundColor = config.backgroundColor;
-    seeThroughTitleBar = config.seeThroughTitleBar;
-    calendar.scheduleColor = config.scheduleColor;
-    calendar.showTimeLine = config.showTime;
+    seeThroughLook_ = config.seeThrough;
+    regionPending_ = seeThroughLook_;
+    calendar_.tintCells = !seeThroughLook_;
+    closeByEsc_ = config.closeByEsc;
+    backgroundColor_ = config.backgroundColor;
+    seeThroughTitleBar_ = config.seeThroughTitleBar;
+    calendar_.scheduleColor = config.scheduleColor;
+    calendar_.showTimeLine = config.showTime;
 
     if (!config.alwaysOnTop) ToggleTopmost();
-    customColors = settings.ReadCustomColors();
+    customColors_ = settings.ReadCustomColors();
     SetTodayMode(config.todayLineHidden);
-    calendar.ModifyStyle(config.noTodayMark ? 0 : MCS_NOTODAYCIRCLE, config.noTodayMark ? MCS_NOTODAYCIRCLE : 0);
+    calendar_.SetStyleBits(MCS_NOTODAYCIRCLE, config.noTodayMark);
     // The window is visible through its template: the base need not show it.
     return 1;
 }
 
 void CalendarDialog::SaveSettings(SettingsFile& settings) {
     settings.WriteConfig(CurrentConfig());
-    settings.WriteCustomColors(customColors);
+    settings.WriteCustomColors(customColors_);
 }
 
 LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -272,16 +245,16 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         OnTimer(wParam);
         break;
     case WM_ENTERMENULOOP:
-        menuOpen = true;
+        menuOpen_ = true;
         break;
     case WM_EXITMENULOOP:
         // Sent while the menu's caller has yet to return: the new day waits for the queue.
-        menuOpen = false;
-        if (newDayPending) Post(kNewDayAfterMenu);
+        menuOpen_ = false;
+        if (newDayPending_) Post(kNewDayAfterMenu);
         break;
     case kNewDayAfterMenu:
-        if (newDayPending && !menuOpen) {
-            newDayPending = false;
+        if (newDayPending_ && !menuOpen_) {
+            newDayPending_ = false;
             MoveToNewDay();
         }
         return 0;
@@ -389,11 +362,11 @@ bool CalendarDialog::OnNotify(NMHDR& header, LRESULT& result) {
 }
 
 bool CalendarDialog::OnPaint() {
-    paintPosted = false;
-    calendar.FindLayoutAgain();
+    paintPosted_ = false;
+    calendar_.FindLayoutAgain();
     BuildSeeThroughRegion();
     DefaultProc(WM_PAINT, 0, 0);
-    calendar.RedrawWindow();
+    calendar_.RedrawWindow();
     // Tips are wanted only once the pointer comes: their window is made after the
     // first picture, not before it.
     EnableToolTips();
@@ -401,39 +374,39 @@ bool CalendarDialog::OnPaint() {
 }
 
 void CalendarDialog::OnActivate(UINT state) {
-    if (seeThroughTitleBar || !calendar.GetSafeHwnd()) return;
+    if (seeThroughTitleBar_ || !calendar_.GetSafeHwnd()) return;
     switch (state) {
     case WA_INACTIVE:
-        titleColor = InactiveTitleColor(backgroundColor);
+        titleColor_ = InactiveTitleColor(backgroundColor_);
         break;
     case WA_ACTIVE:
     case WA_CLICKACTIVE:
-        titleColor = ::GetSysColor(COLOR_ACTIVECAPTION);
+        titleColor_ = ::GetSysColor(COLOR_ACTIVECAPTION);
         break;
     default:
         break;
     }
-    calendar.SetColor(MCSC_TITLEBK, titleColor);
+    calendar_.SetColor(MCSC_TITLEBK, titleColor_);
 }
 
 bool CalendarDialog::OnSetCursor() {
     POINT point{};
-    if (!::GetCursorPos(&point) || !calendar.GetSafeHwnd()) return false;
-    calendar.ScreenToClient(point);
+    if (!::GetCursorPos(&point) || !calendar_.GetSafeHwnd()) return false;
+    calendar_.ScreenToClient(point);
     // Only the bare title background: the month name, the year and the arrows keep
     // the control's own behaviour.
-    if (calendar.HitTest(point).uHit != MCHT_TITLEBK) return false;
-    ::SetCursor(titleCursor);
+    if (calendar_.HitTest(point).uHit != MCHT_TITLEBK) return false;
+    ::SetCursor(titleCursor_);
     return true;
 }
 
 bool CalendarDialog::PreTranslateMessage(MSG& message) {
     const bool keyMessage = message.message >= WM_KEYFIRST && message.message <= WM_KEYLAST;
-    if (keyMessage && accelerators.Translate(GetSafeHwnd(), message)) return true;
+    if (keyMessage && accelerators_.Translate(GetSafeHwnd(), message)) return true;
     if (message.message == WM_KEYDOWN) {
         // Enter never ends the dialog; Esc only when the user chose so.
         if (message.wParam == VK_RETURN) return true;
-        if (message.wParam == VK_ESCAPE && !closeByEsc) return true;
+        if (message.wParam == VK_ESCAPE && !closeByEsc_) return true;
     }
     return PersistentDialog::PreTranslateMessage(message);
 }
@@ -448,13 +421,6 @@ INT_PTR CalendarDialog::OnToolHitTest(POINT point, TOOLINFOA* tool) const {
 const char* CalendarDialog::ToolTipText() {
     POINT point{};
     ::GetCursorPos(&point);
-    calendar.ScreenToClient(point);
-    if (calendar.CellFromPoint(point.x, point.y) == -1) {
-        return IsTitleArea(calendar.HitTest(point).uHit) ? titleTip.c_str() : nullptr;
-    }
-    const std::string key = Win32Platform().dateKeys.Format(calendar.DateFromPoint(point.x, point.y));
-    const std::string* label = calendar.FindDayLabel(key);
-    if (!label) return nullptr;
-    dayTip = key + ' ' + *label;
-    return dayTip.c_str();
+    calendar_.ScreenToClient(point);
+    return calendar_.TipTextAt(point);
 }

@@ -19,10 +19,7 @@ public:
     ~CalendarDialog() override;
 
     // The locale whose holidays the calendar shows; set before the window opens.
-    void SetCalendarLocale(std::uint32_t lcid) { calendar.lcid = lcid; }
-
-    // "Product vVersion", shown over the calendar's title.
-    const std::string& TitleTip() const { return titleTip; }
+    void SetCalendarLocale(std::uint32_t lcid) { calendar_.lcid = lcid; }
 
     // Destroys the calendar's window and creates it again with day states enabled,
     // in this window's colours and font.
@@ -97,6 +94,9 @@ private:
     // The options menu at a point on the screen; (-1, -1), from the keyboard, puts
     // it just inside the window's corner.
     void ShowOptionsMenu(POINT point);
+    // The day menu for the calendar's contextDate: "Delete Schedule" only for a day
+    // with a schedule.
+    void ShowDayMenu(POINT point);
     // The colour dialog, fully open, on a copy of the custom colours, which come
     // back only with OK; no colour when cancelled.
     std::optional<COLORREF> AskColor(COLORREF initial);
@@ -134,21 +134,19 @@ private:
     bool OnSetCursor();
     const char* ToolTipText();
 
-    SeeThroughCalendarCtrl calendar;
-    AcceleratorTable accelerators;
-    HCURSOR titleCursor;  // shared resource cursor: not destroyed
-    std::string titleTip;
-    std::string dayTip;
-    CustomColors customColors;
-    bool closeByEsc = false;
-    bool seeThroughTitleBar = false;
-    bool seeThroughLook = false;  // on, with its region in force or pending
-    bool regionPending = false;
-    UINT lastTodayCommand = 0;  // none yet in this run
-    int shownDay = 0;           // the day serial that was today when the calendar was made
-    COLORREF backgroundColor = RGB(255, 255, 255);
-    COLORREF titleColor;
-    bool paintPosted = false;
-    bool menuOpen = false;
-    bool newDayPending = false;
+    SeeThroughCalendarCtrl calendar_;
+    AcceleratorTable accelerators_;
+    HCURSOR titleCursor_;  // shared resource cursor: not destroyed
+    CustomColors customColors_;
+    bool closeByEsc_ = false;
+    bool seeThroughTitleBar_ = false;
+    bool seeThroughLook_ = false;  // on, with its region in force or pending
+    bool regionPending_ = false;
+    UINT lastTodayCommand_ = 0;  // none yet in this run
+    int shownDay_ = 0;           // the day serial that was today when the calendar was made
+    COLORREF backgroundColor_ = RGB(255, 255, 255);
+    COLORREF titleColor_;
+    bool paintPosted_ = false;
+    bool menuOpen_ = false;
+    bool newDayPending_ = false;
 };

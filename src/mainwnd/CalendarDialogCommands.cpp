@@ -17,11 +17,21 @@
 #include "Win32Platform.h"
 #include "resource.h"
 
+void CalendarDialog::ShowDayMenu(POINT point) {
+    const Menu menu = ResourceLanguage::LoadMenuResource(IDR_SCHEDULE_MENU);
+    HMENU popup = menu.SubMenu(0);
+    if (!popup) return;
+    const bool hasSchedule = calendar_.FindSchedule(Win32Platform().dateKeys.Format(calendar_.contextDate)) != nullptr;
+    ::EnableMenuItem(popup, ID_EDIT_SCHEDULE, MF_BYCOMMAND | MF_ENABLED);
+    ::EnableMenuItem(popup, ID_DELETE_SCHEDULE, MF_BYCOMMAND | (hasSchedule ? MF_ENABLED : MF_GRAYED));
+    TrackPopupMenuOf(GetSafeHwnd(), popup, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, point);
+}
+
 void CalendarDialog::DeleteSchedule() {
-    const std::string key = Win32Platform().dateKeys.Format(calendar.contextDate);
+    const std::string key = Win32Platform().dateKeys.Format(calendar_.contextDate);
     // The file as it is now: a change made outside since the last look stays.
-    calendar.LoadSchedules();
-    const std::string* found = calendar.FindSchedule(key);
+    calendar_.LoadSchedules();
+    const std::string* found = calendar_.FindSchedule(key);
     if (!found) return;
     const std::string text = *found;
     const std::string question = ResourceLanguage::LoadStringOrEmpty(IDS_DELETE_SCHEDULE) + "\n" + key + " " + text;
@@ -29,22 +39,22 @@ void CalendarDialog::DeleteSchedule() {
 
     // The note the question named goes, and no other line; the file may have
     // changed while the question was open.
-    calendar.LoadSchedules();
-    if (calendar.EraseSchedules(key, text)) {
-        const std::vector<std::string> kept = calendar.schedules().SectionLines();
+    calendar_.LoadSchedules();
+    if (calendar_.EraseSchedules(key, text)) {
+        const std::vector<std::string> kept = calendar_.schedules().SectionLines();
         const std::string path = SettingsFilePath();
         const bool saved =
-            SaveSafely(path, [this](const std::string& copyPath) { return calendar.WriteSchedulesSection(copyPath); });
+            SaveSafely(path, [this](const std::string& copyPath) { return calendar_.WriteSchedulesSection(copyPath); });
         // The file decides: a write the system reports as done may still not be there.
-        calendar.LoadSchedules();
-        if (!saved || calendar.schedules().SectionLines() != kept) ShowSchedulesNotSaved(*this, path);
+        calendar_.LoadSchedules();
+        if (!saved || calendar_.schedules().SectionLines() != kept) ShowSchedulesNotSaved(*this, path);
     }
     RefreshSchedules();
 }
 
 void CalendarDialog::EditSchedule() {
     ScheduleEditorDialog editor(this);
-    editor.dateText = Win32Platform().dateKeys.Format(calendar.contextDate);
+    editor.dateText = Win32Platform().dateKeys.Format(calendar_.contextDate);
     editor.settingsFilePath = SettingsFilePath();
     editor.font = GetDialogFont();
     if (editor.DoModal() == IDOK) RefreshSchedules();
@@ -64,24 +74,25 @@ void CalendarDialog::ShowOptionsMenu(POINT point) {
     const auto enable = [popup](UINT id, bool on) {
         ::EnableMenuItem(popup, id, MF_BYCOMMAND | (on ? MF_ENABLED : MF_GRAYED));
     };
-    const DWORD calendarStyle = calendar.GetStyle();
-    enable(ID_BACKGROUND_COLOR, !seeThroughLook);
-    check(ID_SEE_THROUGH, seeThroughLook);
-    enable(ID_SEE_THROUGH_TITLEBAR, seeThroughLook);
-    check(ID_SEE_THROUGH_TITLEBAR, seeThroughTitleBar);
-    check(ID_ALWAYS_ON_TOP, IsTopmost());
-    check(ID_CLOSE_BY_ESC, closeByEsc);
-    const UINT todayMode = (calendarStyle & MCS_NOTODAY)  ? ID_TODAY_HIDE
-                           : calendar.showTimeLine        ? ID_TODAY_TIME_ALSO
-                                                          : ID_TODAY_DATE_ONLY;
+    // The items show the options as they would be saved now.
+    const ConfigSettings config = CurrentConfig();
+    enable(ID_BACKGROUND_COLOR, !config.seeThrough);
+    check(ID_SEE_THROUGH, config.seeThrough);
+    enable(ID_SEE_THROUGH_TITLEBAR, config.seeThrough);
+    check(ID_SEE_THROUGH_TITLEBAR, config.seeThroughTitleBar);
+    check(ID_ALWAYS_ON_TOP, config.alwaysOnTop);
+    check(ID_CLOSE_BY_ESC, config.closeByEsc);
+    const UINT todayMode = config.todayLineHidden ? ID_TODAY_HIDE
+                           : config.showTime      ? ID_TODAY_TIME_ALSO
+                                                  : ID_TODAY_DATE_ONLY;
     ::CheckMenuRadioItem(popup, ID_TODAY_HIDE, ID_TODAY_TIME_ALSO, todayMode, MF_BYCOMMAND);
-    check(ID_NO_TODAY_MARK, (calendarStyle & MCS_NOTODAYCIRCLE) != 0);
+    check(ID_NO_TODAY_MARK, config.noTodayMark);
     TrackPopupMenuOf(GetSafeHwnd(), popup, TPM_LEFTALIGN | TPM_RIGHTBUTTON, point);
 }
 
 std::optional<COLORREF> CalendarDialog::AskColor(COLORREF initial) {
     std::array<COLORREF, CustomColors::kSlotCount> slots{};
-    std::copy(customColors.slots.begin(), customColors.slots.end(), slots.begin());
+    std::copy(customColors_.slots.begin(), customColors_.slots.end(), slots.begin());
     CHOOSECOLORA dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = GetSafeHwnd();
@@ -89,12 +100,12 @@ std::optional<COLORREF> CalendarDialog::AskColor(COLORREF initial) {
     dialog.lpCustColors = slots.data();
     dialog.Flags = CC_FULLOPEN | CC_RGBINIT;
     if (!ShowColorDialog(dialog)) return std::nullopt;
-    std::copy(slots.begin(), slots.end(), customColors.slots.begin());
+    std::copy(slots.begin(), slots.end(), customColors_.slots.begin());
     return dialog.rgbResult;
 }
 
 void CalendarDialog::ChooseBackgroundColor() {
-    const std::optional<COLORREF> color = AskColor(backgroundColor);
+    const std::optional<COLORREF> color = AskColor(backgroundColor_);
     if (!color) return;
     // In the see-through look the colour shows once the look is switched off.
     SetBackgroundColor(*color);
@@ -102,11 +113,11 @@ void CalendarDialog::ChooseBackgroundColor() {
 }
 
 void CalendarDialog::ChooseScheduleColor() {
-    const std::optional<COLORREF> color = AskColor(calendar.scheduleColor);
+    const std::optional<COLORREF> color = AskColor(calendar_.scheduleColor);
     if (!color) return;
-    calendar.scheduleColor = *color;
+    calendar_.scheduleColor = *color;
     // Shown at once: a repaint only where the dialog lay would leave days of both colours.
-    calendar.Invalidate();
+    calendar_.Invalidate();
     RequestRegionRebuild();
     StoreState();
 }
@@ -128,7 +139,7 @@ void CalendarDialog::ToggleAlwaysOnTop() {
 }
 
 void CalendarDialog::ToggleCloseByEsc() {
-    closeByEsc = !closeByEsc;
+    closeByEsc_ = !closeByEsc_;
     StoreState();
 }
 
@@ -151,7 +162,7 @@ void CalendarDialog::ShowAbout() {
 void CalendarDialog::NavigateMonth(UINT command) {
     const COleDateTime today = Today();
     COleDateTime target = today;
-    const std::optional<SYSTEMTIME> selected = calendar.GetCurSel();
+    const std::optional<SYSTEMTIME> selected = calendar_.GetCurSel();
     if (command != ID_GOTO_TODAY && selected) {
         const int years = command == ID_PREV_YEAR ? -1 : command == ID_NEXT_YEAR ? 1 : 0;
         const int months = command == ID_PREV_MONTH ? -1 : command == ID_NEXT_MONTH ? 1 : 0;
@@ -161,7 +172,7 @@ void CalendarDialog::NavigateMonth(UINT command) {
     date.wYear = static_cast<WORD>(target.GetYear());
     date.wMonth = static_cast<WORD>(target.GetMonth());
     date.wDay = static_cast<WORD>(target.GetDay());
-    calendar.SetCurSel(date);
+    calendar_.SetCurSel(date);
 }
 
 void CalendarDialog::ShowFirstRunHint() {

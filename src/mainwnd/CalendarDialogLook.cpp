@@ -11,52 +11,52 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 void CalendarDialog::RequestRegionRebuild() {
     // The region in force stays until the new one is ready: the picture is taken
     // off screen, so the window never shows as a whole rectangle meanwhile.
-    if (seeThroughLook) regionPending = true;
+    if (seeThroughLook_) regionPending_ = true;
     // Requests made before the paint handler runs are served by one paint.
-    if (!paintPosted) paintPosted = Post(WM_PAINT);
+    if (!paintPosted_) paintPosted_ = Post(WM_PAINT);
 }
 
 void CalendarDialog::BuildSeeThroughRegion() {
-    if (!regionPending || !calendar.GetSafeHwnd()) return;
-    regionPending = false;
+    if (!regionPending_ || !calendar_.GetSafeHwnd()) return;
+    regionPending_ = false;
     const RECT window = GetWindowRect();
     // Nothing but white gives no region: the look stays on and the next rebuild tries again.
-    if (Region region = ::BuildSeeThroughRegion(calendar, window.right - window.left, window.bottom - window.top)) {
+    if (Region region = ::BuildSeeThroughRegion(calendar_, window.right - window.left, window.bottom - window.top)) {
         SetWindowRgn(std::move(region), true);
     }
 }
 
 void CalendarDialog::RefreshSchedules() {
     RequestRegionRebuild();
-    calendar.RefreshDayStates();
+    calendar_.RefreshDayStates();
 }
 
 void CalendarDialog::SetBackgroundColor(COLORREF color) {
-    backgroundColor = color;
-    if (!seeThroughLook) ApplyLookColors();
+    backgroundColor_ = color;
+    if (!seeThroughLook_) ApplyLookColors();
 }
 
 void CalendarDialog::ApplyLookColors() {
-    const COLORREF background = seeThroughLook ? kWhite : backgroundColor;
-    calendar.SetColor(MCSC_BACKGROUND, background);
-    calendar.SetColor(MCSC_MONTHBK, background);
-    calendar.tintCells = !seeThroughLook;
+    const COLORREF background = seeThroughLook_ ? kWhite : backgroundColor_;
+    calendar_.SetColor(MCSC_BACKGROUND, background);
+    calendar_.SetColor(MCSC_MONTHBK, background);
+    calendar_.tintCells = !seeThroughLook_;
 }
 
 void CalendarDialog::SwapTitleColors(bool intoText) {
     const int from = intoText ? MCSC_TITLEBK : MCSC_TITLETEXT;
     const int to = intoText ? MCSC_TITLETEXT : MCSC_TITLEBK;
-    calendar.SetColor(to, calendar.GetColor(from));
-    calendar.SetColor(from, kWhite);
+    calendar_.SetColor(to, calendar_.GetColor(from));
+    calendar_.SetColor(from, kWhite);
 }
 
 void CalendarDialog::ToggleSeeThroughLook() {
-    seeThroughLook = !seeThroughLook;
-    if (seeThroughTitleBar) SwapTitleColors(seeThroughLook);
+    seeThroughLook_ = !seeThroughLook_;
+    if (seeThroughTitleBar_) SwapTitleColors(seeThroughLook_);
     ApplyLookColors();
     // Switched off: the whole window again. Switched on: the region comes with the paint.
-    if (!seeThroughLook) {
-        regionPending = false;
+    if (!seeThroughLook_) {
+        regionPending_ = false;
         SetWindowRgn(Region(), true);
     }
     RequestRegionRebuild();
@@ -64,8 +64,8 @@ void CalendarDialog::ToggleSeeThroughLook() {
 }
 
 void CalendarDialog::ToggleSeeThroughTitleBar() {
-    seeThroughTitleBar = !seeThroughTitleBar;
-    SwapTitleColors(seeThroughTitleBar);
+    seeThroughTitleBar_ = !seeThroughTitleBar_;
+    SwapTitleColors(seeThroughTitleBar_);
     RequestRegionRebuild();
     dirty = true;
 }

@@ -13,26 +13,26 @@ COleDateTime CalendarDialog::Today() {
 }
 
 void CalendarDialog::ChooseTodayMode(UINT command) {
-    if (command == lastTodayCommand) return;
+    if (command == lastTodayCommand_) return;
     const bool hide = command == ID_TODAY_HIDE;
-    if (!hide) calendar.showTimeLine = command == ID_TODAY_TIME_ALSO;
+    if (!hide) calendar_.showTimeLine = command == ID_TODAY_TIME_ALSO;
     ShowTodayMode(hide);
     StoreState();
-    lastTodayCommand = command;
+    lastTodayCommand_ = command;
 }
 
 void CalendarDialog::ShowTodayMode(bool hide) {
     SetTodayMode(hide);
-    calendar.Invalidate();
+    calendar_.Invalidate();
     FitToCalendar();
     RequestRegionRebuild();
-    if (!hide && calendar.showTimeLine) calendar.DrawTodayLine();
+    if (!hide && calendar_.showTimeLine) calendar_.DrawTodayLine();
 }
 
 void CalendarDialog::SetTodayMode(bool hide) {
-    calendar.ModifyStyle(hide ? 0 : MCS_NOTODAY, hide ? MCS_NOTODAY : 0);
+    calendar_.SetStyleBits(MCS_NOTODAY, hide);
     dirty = true;
-    if (!hide && calendar.showTimeLine) {
+    if (!hide && calendar_.showTimeLine) {
         StartMinuteTimer();
     } else {
         KillTimer(kMinuteTimer);
@@ -40,9 +40,8 @@ void CalendarDialog::SetTodayMode(bool hide) {
 }
 
 void CalendarDialog::ToggleTodayMark() {
-    const bool markShown = !(calendar.GetStyle() & MCS_NOTODAYCIRCLE);
-    calendar.ModifyStyle(markShown ? 0 : MCS_NOTODAYCIRCLE, markShown ? MCS_NOTODAYCIRCLE : 0);
-    calendar.Invalidate();
+    calendar_.SetStyleBits(MCS_NOTODAYCIRCLE, !(calendar_.GetStyle() & MCS_NOTODAYCIRCLE));
+    calendar_.Invalidate();
     RequestRegionRebuild();
     StoreState();
 }
@@ -57,8 +56,8 @@ void CalendarDialog::StartMinuteTimer() {
 
 void CalendarDialog::MoveToNewDay() {
     // The calendar may still draw on its window as a menu closes: a new window comes after.
-    if (menuOpen) {
-        newDayPending = true;
+    if (menuOpen_) {
+        newDayPending_ = true;
         return;
     }
     RecreateCalendar();
@@ -67,5 +66,5 @@ void CalendarDialog::MoveToNewDay() {
 
 void CalendarDialog::RecheckDay() {
     StartDayChangeTimer();
-    if (Today().Serial() != shownDay) MoveToNewDay();
+    if (Today().Serial() != shownDay_) MoveToNewDay();
 }

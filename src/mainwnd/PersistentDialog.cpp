@@ -117,8 +117,7 @@ LRESULT PersistentDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam)
 }
 
 void PersistentDialog::UseOwnFont(Font font) {
-    SetFont(font.get(), true);
-    SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    SetFontWithDescendants(font.get());
     ownFont = std::move(font);
 }
 
@@ -221,12 +220,12 @@ PersistentDialog::FontChoice PersistentDialog::ChooseDialogFont() {
 }
 
 void PersistentDialog::ToggleTopmost() {
-    SetTopmost(!topmost);
+    SetTopmost(!topmost_);
     dirty = true;
 }
 
 void PersistentDialog::SetTopmost(bool on, std::optional<POINT> position) {
-    topmost = on;
+    topmost_ = on;
     SetWindowPos(on ? HWND_TOPMOST : HWND_NOTOPMOST, position ? position->x : 0, position ? position->y : 0, 0, 0,
                  SWP_NOSIZE | SWP_NOACTIVATE | (position ? 0 : SWP_NOMOVE));
 }

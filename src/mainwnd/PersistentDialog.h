@@ -49,7 +49,7 @@ protected:
     FontChoice ChooseDialogFont();
     void ToggleTopmost();
     // Whether the window was last made topmost.
-    bool IsTopmost() const { return topmost; }
+    bool IsTopmost() const { return topmost_; }
 
     // The settings file of the application, at this dialog's section.
     SettingsFile Settings() const;
@@ -78,5 +78,5 @@ private:
 
     // Kept here rather than read back from WS_EX_TOPMOST: Wine leaves that bit set
     // on a popup without caption whatever it is told.
-    bool topmost = false;
+    bool topmost_ = false;
 };

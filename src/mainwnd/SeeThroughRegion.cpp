@@ -5,6 +5,7 @@
 
 #include "DeviceContexts.h"
 #include "SeeThroughCalendarCtrl.h"
+#include "WindowGeometry.h"
 #include "SeeThroughRuns.h"
 
 namespace {
@@ -48,7 +49,7 @@ Region BuildSeeThroughRegion(SeeThroughCalendarCtrl& calendar, int width, int he
     if (runs.rectangles.empty()) return Region();
     std::vector<RECT> rectangles;
     rectangles.reserve(runs.rectangles.size());
-    for (const GridRect& run : runs.rectangles) rectangles.push_back({run.left, run.top, run.right, run.bottom});
+    for (const GridRect& run : runs.rectangles) rectangles.push_back(ToRect(run));
     // Each run is listed from one pixel left of and above where it starts, and the
     // region moved back by one pixel each way.
     const GridRect& runsBounds = runs.bounds;

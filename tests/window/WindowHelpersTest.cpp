@@ -6,6 +6,10 @@
 
 #include "CStatic.h"
 #include "CWinApp.h"
+#include "PrivateProfile.h"
+#include "ProfileAccess.h"
+#include "SafeSave.h"
+#include "Win32Platform.h"
 #include "WindowTestSupport.h"
 
 using window_test::OwnerWindow;
@@ -27,22 +31,25 @@ TEST(Application, NamesComeFromTheProgramFile) {
     EXPECT_EQ(CWinApp::Current(), &app);
 }
 
-TEST(Application, ProfileStringsGoToTheProfileFileAndAreCutAt4095Characters) {
+TEST(Application, SettingsGoToTheProfileFileAndAreCutAt4095Characters) {
     CWinApp app("Test");
     app.SetProfileName(TempIniPath());
     ::DeleteFileA(app.GetProfileName().c_str());
+    PrivateProfile& profile = Win32Platform().profile;
+    const std::string& path = app.GetProfileName();
 
-    EXPECT_EQ(app.GetProfileString("Section", "Key"), "");
-    ASSERT_TRUE(app.WriteProfileString("Section", "Key", "value"));
-    EXPECT_EQ(app.GetProfileString("Section", "Key"), "value");
+    EXPECT_EQ(ReadProfileString(profile, path, "Section", "Key"), "");
+    ASSERT_TRUE(profile.WriteString("Section", "Key", "value", path.c_str()));
+    EXPECT_EQ(ReadProfileString(profile, path, "Section", "Key"), "value");
 
     const std::string longValue(5000, 'x');
-    ASSERT_TRUE(app.WriteProfileString("Section", "Long", longValue.c_str()));
-    EXPECT_EQ(app.GetProfileString("Section", "Long").size(), 4095u);
-    ::DeleteFileA(app.GetProfileName().c_str());
+    ASSERT_TRUE(profile.WriteString("Section", "Long", longValue.c_str(), path.c_str()));
+    EXPECT_EQ(ReadProfileString(profile, path, "Section", "Long").size(), 4095u);
+    ::DeleteFileA(path.c_str());
 
+    // Without a file name nothing is written (the system would use the Windows folder).
     app.SetProfileName("");
-    EXPECT_FALSE(app.WriteProfileString("Section", "Key", "value"));
+    EXPECT_FALSE(SaveSafely(app.GetProfileName(), [](const std::string&) { return true; }));
 }
 
 class EndingApp : public CWinApp {

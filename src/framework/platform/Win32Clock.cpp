@@ -2,6 +2,17 @@
 
 #include <windows.h>
 
+SYSTEMTIME SystemTimeOf(const LocalTime& time) {
+    return {.wYear = static_cast<WORD>(time.year),
+            .wMonth = static_cast<WORD>(time.month),
+            .wDayOfWeek = static_cast<WORD>(time.dayOfWeek),
+            .wDay = static_cast<WORD>(time.day),
+            .wHour = static_cast<WORD>(time.hour),
+            .wMinute = static_cast<WORD>(time.minute),
+            .wSecond = static_cast<WORD>(time.second),
+            .wMilliseconds = static_cast<WORD>(time.milliseconds)};
+}
+
 LocalTime Win32Clock::Now() const {
     SYSTEMTIME now{};
     GetLocalTime(&now);
@@ -19,14 +30,8 @@ long long Win32Clock::SecondsSinceEpoch(const LocalTime& local) const {
     // FILETIME counts 100-nanosecond units from 1601-01-01 UTC.
     constexpr long long kUnitsPerSecond = 10'000'000;
     constexpr long long kSecondsFrom1601To1970 = 11'644'473'600;
-    const SYSTEMTIME localTime{.wYear = static_cast<WORD>(local.year),
-                               .wMonth = static_cast<WORD>(local.month),
-                               .wDayOfWeek = 0,
-                               .wDay = static_cast<WORD>(local.day),
-                               .wHour = static_cast<WORD>(local.hour),
-                               .wMinute = static_cast<WORD>(local.minute),
-                               .wSecond = static_cast<WORD>(local.second),
-                               .wMilliseconds = 0};
+    // Milliseconds below a second leave the whole seconds as they are.
+    const SYSTEMTIME localTime = SystemTimeOf(local);
     SYSTEMTIME utc{};
     FILETIME units{};
     if (!TzSpecificLocalTimeToSystemTime(nullptr, &localTime, &utc) || !SystemTimeToFileTime(&utc, &units))

@@ -1,5 +1,10 @@
 #pragma once
+#include <windows.h>
+
 #include "Clock.h"
+
+// The time as the system calls take it.
+SYSTEMTIME SystemTimeOf(const LocalTime& time);
 
 // GetLocalTime, and the current time zone for conversions.
 class Win32Clock : public Clock {

@@ -8,7 +8,6 @@
 #include "CWinApp.h"
 #include "DateKeys.h"
 #include "DeviceContexts.h"
-#include "InactiveTitleColor.h"
 #include "MonthFont.h"
 #include "ResourceLanguage.h"
 #include "StartupKeys.h"
@@ -371,22 +370,6 @@ bool CalendarDialog::OnPaint() {
     // first picture, not before it.
     EnableToolTips();
     return true;
-}
-
-void CalendarDialog::OnActivate(UINT state) {
-    if (seeThroughTitleBar_ || !calendar_.GetSafeHwnd()) return;
-    switch (state) {
-    case WA_INACTIVE:
-        titleColor_ = InactiveTitleColor(backgroundColor_);
-        break;
-    case WA_ACTIVE:
-    case WA_CLICKACTIVE:
-        titleColor_ = ::GetSysColor(COLOR_ACTIVECAPTION);
-        break;
-    default:
-        break;
-    }
-    calendar_.SetColor(MCSC_TITLEBK, titleColor_);
 }
 
 bool CalendarDialog::OnSetCursor() {

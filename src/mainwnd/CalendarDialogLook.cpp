@@ -1,7 +1,9 @@
 // The calendar window's see-through look: the region printed from the calendar's
-// picture, and the colours of the look and of its see-through title bar.
+// picture, the colours of the look and of its see-through title bar, and the
+// title's colour as the window is activated and deactivated.
 #include "CalendarDialog.h"
 
+#include "InactiveTitleColor.h"
 #include "SeeThroughRegion.h"
 
 namespace {
@@ -68,4 +70,20 @@ void CalendarDialog::ToggleSeeThroughTitleBar() {
     SwapTitleColors(seeThroughTitleBar_);
     RequestRegionRebuild();
     dirty = true;
+}
+
+void CalendarDialog::OnActivate(UINT state) {
+    if (seeThroughTitleBar_ || !calendar_.GetSafeHwnd()) return;
+    switch (state) {
+    case WA_INACTIVE:
+        titleColor_ = InactiveTitleColor(backgroundColor_);
+        break;
+    case WA_ACTIVE:
+    case WA_CLICKACTIVE:
+        titleColor_ = ::GetSysColor(COLOR_ACTIVECAPTION);
+        break;
+    default:
+        break;
+    }
+    calendar_.SetColor(MCSC_TITLEBK, titleColor_);
 }

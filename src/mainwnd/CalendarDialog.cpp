@@ -32,8 +32,8 @@ std::string ReadTitleTip() {
 CalendarDialog::CalendarDialog(CWnd* parent)
     : PersistentDialog(IDD_CALENDAR_DIALOG, parent),
       calendar_(Win32Platform()),
-      titleCursor_(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND))),
-      titleColor_(::GetSysColor(COLOR_ACTIVECAPTION)) {
+      look_(*this, calendar_),
+      titleCursor_(::LoadCursorA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDC_OPEN_HAND))) {
     if (CWinApp::Current()) sectionName = CWinApp::Current()->GetAppName();
     // A calendar on the desktop is seldom the active window: its tips show regardless.
     ShowToolTipsWhileInactive(true);
@@ -101,13 +101,8 @@ void CalendarDialog::RecreateCalendar() {
 
 void CalendarDialog::PrepareCalendar() {
     shownDay_ = Today().Serial();
-    calendar_.SetColor(MCSC_BACKGROUND, backgroundColor_);
-    calendar_.SetColor(MCSC_MONTHBK, backgroundColor_);
     SendMessageToDescendants(WM_SETFONT, reinterpret_cast<WPARAM>(GetDialogFont()), FALSE);
-    if (seeThroughLook_) {
-        if (seeThroughTitleBar_) SwapTitleColors(true);
-        ApplyLookColors();
-    }
+    look_.PrepareCalendar();
     // The control does not ask for the marks of the months it shows when it is created.
     calendar_.RequestDayStates();
 }
@@ -146,7 +141,7 @@ void CalendarDialog::OnTimer(UINT_PTR id) {
         break;
     case kMinuteTimer:
         calendar_.DrawTodayLine();
-        if (seeThroughLook_) RequestRegionRebuild();
+        if (look_.IsOn()) RequestRegionRebuild();
         StartMinuteTimer();
         break;
     default:
@@ -180,12 +175,12 @@ ConfigSettings CalendarDialog::CurrentConfig() const {
     const DWORD calendarStyle = calendar_.GetStyle();
     ConfigSettings config;
     config.alwaysOnTop = IsTopmost();
-    config.seeThrough = seeThroughLook_;
+    config.seeThrough = look_.IsOn();
     config.closeByEsc = closeByEsc_;
-    config.backgroundColor = backgroundColor_;
+    config.backgroundColor = look_.BackgroundColor();
     config.todayLineHidden = (calendarStyle & MCS_NOTODAY) != 0;
     config.noTodayMark = (calendarStyle & MCS_NOTODAYCIRCLE) != 0;
-    config.seeThroughTitleBar = seeThroughTitleBar_;
+    config.seeThroughTitleBar = look_.TitleBarSeeThrough();
     config.scheduleColor = calendar_.scheduleColor;
     config.showTime = calendar_.showTimeLine;
     return config;
@@ -204,12 +199,8 @@ int CalendarDialog::LoadSettings() {
     const SettingsFile settings = Settings();
     ConfigSettings config = CurrentConfig();
     settings.ReadConfig(config);
-    seeThroughLook_ = config.seeThrough;
-    regionPending_ = seeThroughLook_;
-    calendar_.tintCells = !seeThroughLook_;
+    look_.Restore(config);
     closeByEsc_ = config.closeByEsc;
-    backgroundColor_ = config.backgroundColor;
-    seeThroughTitleBar_ = config.seeThroughTitleBar;
     calendar_.scheduleColor = config.scheduleColor;
     calendar_.showTimeLine = config.showTime;
 
@@ -230,7 +221,7 @@ LRESULT CalendarDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_ACTIVATE: {
         const LRESULT result = PersistentDialog::WindowProc(message, wParam, lParam);
-        OnActivate(LOWORD(wParam));
+        look_.FollowActivation(LOWORD(wParam));
         return result;
     }
     case WM_MOVE: {
@@ -360,10 +351,21 @@ bool CalendarDialog::OnNotify(NMHDR& header, LRESULT& result) {
     return false;
 }
 
+void CalendarDialog::RequestRegionRebuild() {
+    look_.InvalidateRegion();
+    // Requests made before the paint handler runs are served by one paint.
+    if (!paintPosted_) paintPosted_ = Post(WM_PAINT);
+}
+
+void CalendarDialog::RefreshSchedules() {
+    RequestRegionRebuild();
+    calendar_.RefreshDayStates();
+}
+
 bool CalendarDialog::OnPaint() {
     paintPosted_ = false;
     calendar_.FindLayoutAgain();
-    BuildSeeThroughRegion();
+    look_.BuildRegion();
     DefaultProc(WM_PAINT, 0, 0);
     calendar_.RedrawWindow();
     // Tips are wanted only once the pointer comes: their window is made after the

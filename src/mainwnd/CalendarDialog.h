@@ -8,6 +8,7 @@
 #include "CustomColors.h"
 #include "PersistentDialog.h"
 #include "SeeThroughCalendarCtrl.h"
+#include "SeeThroughLook.h"
 #include "UserHandles.h"
 
 // The program's window: a borderless dialog whose whole client area is one month
@@ -32,8 +33,6 @@ public:
     // Has the window painted again, as the picture of the calendar changed; in the
     // see-through look its region is rebuilt from that picture.
     void RequestRegionRebuild();
-    // Rebuilds the see-through region at this paint, when a rebuild was asked for.
-    void BuildSeeThroughRegion();
     // RequestRegionRebuild, then fresh day states: the schedules changed.
     void RefreshSchedules();
     // The calendar's background in the plain look; the see-through look keeps it
@@ -78,11 +77,6 @@ private:
 
     void ToggleSeeThroughLook();
     void ToggleSeeThroughTitleBar();
-    // Swaps the title's background into its text (entering) or back (leaving),
-    // the vacated slot white.
-    void SwapTitleColors(bool intoText);
-    // The see-through colours on the calendar, or the plain ones.
-    void ApplyLookColors();
     void ChooseTodayMode(UINT command);
     // The today line hidden or shown (with the time when showTimeLine), the window
     // fitted to it and the minute ticks running exactly while the time shows.
@@ -130,22 +124,17 @@ private:
     void DeleteSchedule();
     // The schedule editor on contextDate, disabling this window while it runs.
     void EditSchedule();
-    void OnActivate(UINT state);
     bool OnSetCursor();
     const char* ToolTipText();
 
     SeeThroughCalendarCtrl calendar_;
+    SeeThroughLook look_;
     AcceleratorTable accelerators_;
     HCURSOR titleCursor_;  // shared resource cursor: not destroyed
     CustomColors customColors_;
     bool closeByEsc_ = false;
-    bool seeThroughTitleBar_ = false;
-    bool seeThroughLook_ = false;  // on, with its region in force or pending
-    bool regionPending_ = false;
     UINT lastTodayCommand_ = 0;  // none yet in this run
     int shownDay_ = 0;           // the day serial that was today when the calendar was made
-    COLORREF backgroundColor_ = RGB(255, 255, 255);
-    COLORREF titleColor_;
     bool paintPosted_ = false;
     bool menuOpen_ = false;
     bool newDayPending_ = false;

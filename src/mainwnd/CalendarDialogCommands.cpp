@@ -1,5 +1,6 @@
 // The calendar window's commands: the day menu's schedule commands, the options
-// menu and each of its items, the month keys and the first-run hint.
+// menu and each of its items (the look's switches among them), the month keys and
+// the first-run hint.
 #include "CalendarDialog.h"
 
 #include <array>
@@ -104,8 +105,22 @@ std::optional<COLORREF> CalendarDialog::AskColor(COLORREF initial) {
     return dialog.rgbResult;
 }
 
+void CalendarDialog::ToggleSeeThroughLook() {
+    look_.Toggle();
+    RequestRegionRebuild();
+    StoreState();
+}
+
+void CalendarDialog::ToggleSeeThroughTitleBar() {
+    look_.ToggleTitleBar();
+    RequestRegionRebuild();
+    dirty = true;
+}
+
+void CalendarDialog::SetBackgroundColor(COLORREF color) { look_.SetBackgroundColor(color); }
+
 void CalendarDialog::ChooseBackgroundColor() {
-    const std::optional<COLORREF> color = AskColor(backgroundColor_);
+    const std::optional<COLORREF> color = AskColor(look_.BackgroundColor());
     if (!color) return;
     // In the see-through look the colour shows once the look is switched off.
     SetBackgroundColor(*color);

@@ -47,12 +47,16 @@ void HolidayCalendarModel::SetControlDayStates(int, const std::uint32_t*) {}
 
 int HolidayCalendarModel::BuildHolidays(int year) {
     for (HolidayTable& table : holidayTables_) table.clear();
+    observedHolidays_.Clear();
     if (holidayFile.empty()) return 1;
 
     OnBeginHolidayYear(year);
     ReadHolidayRules(year, holidayFile);
     ReadHolidayRules(year, settingsFilePath);
     OnEndHolidayYear(year);
+    for (HolidayRecord& day : observedHolidays_.DaysOf(year)) {
+        holidayTables_[day.month - 1].push_back(std::make_unique<HolidayRecord>(std::move(day)));
+    }
 
     if (lcid == kEnglishUnitedStates) {
         substituteName_ = "Monday Make-up Holiday";
@@ -72,11 +76,40 @@ void HolidayCalendarModel::ReadHolidayRules(int year, const std::string& path) {
     if (path.empty()) return;
     const std::string section = platform_.locale.CountryAbbreviation(lcid);
     if (section.empty()) return;
-    for (const std::string& line : ruleSections_.Lines(platform_.profile, path, section)) {
-        if (std::optional<HolidayRecord> record = ParseHolidayRuleLine(line, year)) {
-            holidayTables_[record->month - 1].push_back(std::make_unique<HolidayRecord>(std::move(*record)));
+    const auto& lines = ruleSections_.Lines(platform_.profile, path, section);
+    // An observed day may cross a year end, so a section that says how weekends
+    // are observed is read for the years on either side too.
+    if (!ReadRulesOfYear(lines, year, true)) return;
+    ReadRulesOfYear(lines, year - 1, false);
+    ReadRulesOfYear(lines, year + 1, false);
+}
+
+bool HolidayCalendarModel::ReadRulesOfYear(const std::vector<std::string>& lines, int year, bool builtYear) {
+    // Until the first "Observance" line the older Sunday rule holds.
+    std::optional<HolidayObservance> observance;
+    bool observes = false;
+    for (const std::string& line : lines) {
+        if (std::optional<HolidayObservance> next = ParseObservanceLine(line)) {
+            observance = std::move(next);
+            observes = true;
+            continue;
         }
+        std::optional<HolidayRecord> record = ParseHolidayRuleLine(line, year);
+        if (!record) continue;
+        const COleDateTime date(year, record->month, record->day);
+        bool movedAway = false;
+        if (observance) {
+            record->substitutable = 0;
+            if (date.IsValid()) {
+                movedAway = ObservedHolidays::IsMovedAway(date, *observance);
+                observedHolidays_.AddObservedHoliday(date, record->name, *observance);
+            }
+        }
+        if (movedAway) continue;
+        observedHolidays_.AddHoliday(date);
+        if (builtYear) holidayTables_[record->month - 1].push_back(std::make_unique<HolidayRecord>(std::move(*record)));
     }
+    return observes;
 }
 
 void HolidayCalendarModel::AddHoliday(int month, int day, std::string name) {

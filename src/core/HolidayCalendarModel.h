@@ -10,6 +10,7 @@
 #include "COleDateTime.h"
 #include "DayStateRequest.h"
 #include "HolidayRecord.h"
+#include "ObservedHolidays.h"
 #include "ProfileSectionCache.h"
 #include "ScheduleStore.h"
 
@@ -78,6 +79,9 @@ protected:
     Platform& platform() const { return platform_; }
 
 private:
+    // Adds the holidays of `year` from a section's lines when `builtYear`, and gives
+    // the weekend rule every holiday; returns whether the section has an Observance line.
+    bool ReadRulesOfYear(const std::vector<std::string>& lines, int year, bool builtYear);
     void AddHoliday(int month, int day, std::string name);
     void AddNationalHolidays();
     bool SubstitutesSkipMarkedDays(int year) const;
@@ -96,6 +100,7 @@ private:
     ScheduleStore schedules_;
     std::array<HolidayTable, 12> holidayTables_;
     int holidayTablesYear_ = -1;
+    ObservedHolidays observedHolidays_;  // of the year being built
     ProfileSectionCache ruleSections_;  // the rule files' sections, read once per change of a file
     std::unique_ptr<std::uint32_t[]> dayStates_;
     DayStateRequest lastRequest_;

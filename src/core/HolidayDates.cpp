@@ -47,3 +47,38 @@ int AutumnalEquinoxDay(int year) {
     const int q = year / 4;
     return TruncateToInt(0.24204 * year - q + 39.01);
 }
+
+// The Gregorian computus (Meeus, after the anonymous New York algorithm of 1876).
+COleDateTime WesternEasterSunday(int year) {
+    if (!COleDateTime(year, 1, 1).IsValid()) return COleDateTime::Invalid();
+    const int golden = year % 19;
+    const int century = year / 100;
+    const int yearOfCentury = year % 100;
+    const int leapCorrection = century / 4;
+    const int moonCorrection = (century - (century + 8) / 25 + 1) / 3;
+    const int epact = (19 * golden + century - leapCorrection - moonCorrection + 15) % 30;
+    const int weekday = (32 + 2 * (century % 4) + 2 * (yearOfCentury / 4) - epact - yearOfCentury % 4) % 7;
+    const int lateCorrection = (golden + 11 * epact + 22 * weekday) / 451;
+    const int days = epact + weekday - 7 * lateCorrection + 114;
+    return COleDateTime(year, days / 31, days % 31 + 1);
+}
+
+// The Julian computus (Meeus), then the Julian calendar's lag behind the
+// Gregorian one in that spring: 13 days from March 1900 to February 2100.
+COleDateTime OrthodoxEasterSunday(int year) {
+    if (!COleDateTime(year, 1, 1).IsValid()) return COleDateTime::Invalid();
+    const int epact = (19 * (year % 19) + 15) % 30;
+    const int weekday = (2 * (year % 4) + 4 * (year % 7) - epact + 34) % 7;
+    const int days = epact + weekday + 114;
+    const int julianLag = year / 100 - year / 400 - 2;
+    return COleDateTime(year, days / 31, days % 31 + 1) + julianLag;
+}
+
+// `weekday` counts 0 = Sunday, the date's own day of week 1 = Sunday.
+COleDateTime WeekdayOnOrAfter(const COleDateTime& date, int weekday) {
+    return date + (weekday - (date.GetDayOfWeek() - 1) + 7) % 7;
+}
+
+COleDateTime WeekdayOnOrBefore(const COleDateTime& date, int weekday) {
+    return date - ((date.GetDayOfWeek() - 1) - weekday + 7) % 7;
+}

@@ -266,4 +266,44 @@ TEST_F(CalendarModelTest, JapaneseSubstituteKeepsTheNameOfTheHolidayItPasses) {
     EXPECT_EQ(Label(2019, 4, 30), "Holiday");
 }
 
+// Weekend holidays under an "Observance" line, as the laws of other countries say.
+TEST_F(CalendarModelTest, NextWorkdaysSkipHolidaysAndEachOther) {
+    WriteHolidays("[GBR]\r\nObservance=NextWorkday, (substitute day)\r\nDate=,,1,1,New Year\r\n"
+                  "Date=,,12,25,Christmas\r\nDate=,,12,26,Boxing Day\r\n");
+    model.lcid = 2057;
+    Request(2021, 11, 3);  // Christmas on a Saturday, Boxing Day on a Sunday, New Year 2022 on a Saturday
+    EXPECT_EQ(MarkedDays(1), (std::vector<int>{25, 26, 27, 28}));
+    EXPECT_EQ(Label(2021, 12, 27), "Christmas (substitute day)");
+    EXPECT_EQ(Label(2021, 12, 28), "Boxing Day (substitute day)");
+    EXPECT_EQ(MarkedDays(2), (std::vector<int>{1, 3}));
+    Request(2022, 11, 3);  // Christmas on a Sunday, Boxing Day on Monday: Tuesday
+    EXPECT_EQ(MarkedDays(1), (std::vector<int>{25, 26, 27}));
+    EXPECT_EQ(Label(2022, 12, 26), "Boxing Day");
+}
+
+TEST_F(CalendarModelTest, AnObservedDayCrossesTheYearEnd) {
+    WriteHolidays("[USA]\r\nObservance=FridayMonday, (observed)\r\nDate=,,1,1,New Year\r\n"
+                  "Date=,,7,4,Independence Day\r\n");
+    model.lcid = 1033;
+    Request(2021, 11, 2);  // 1 January 2022 is a Saturday
+    EXPECT_EQ(MarkedDays(1), std::vector<int>{31});
+    EXPECT_EQ(Label(2021, 12, 31), "New Year (observed)");
+    Request(2021, 6, 3);  // 4 July 2021 is a Sunday: the observed Monday, no make-up holiday
+    EXPECT_EQ(MarkedDays(1), (std::vector<int>{4, 5}));
+    EXPECT_EQ(Label(2021, 7, 5), "Independence Day (observed)");
+}
+
+TEST_F(CalendarModelTest, RulesAboveTheFirstObservanceKeepTheSundayRule) {
+    WriteHolidays("[DEU]\r\nDate=,,10,2,Old rule\r\nObservance=None\r\nDate=,,10,3,Einheit\r\n"
+                  "Observance=SundaySaturday\r\nDate=,,10,10,Moved\r\nObservance=Unknown\r\n"
+                  "Date=,,10,17,Still moved\r\n");
+    model.lcid = 1031;
+    Request(2027, 9, 3);  // 3 October 2027 is a Sunday, so are 10 and 17 October
+    EXPECT_EQ(MarkedDays(1), (std::vector<int>{2, 3, 9, 16}));
+    EXPECT_EQ(Label(2027, 10, 9), "Moved");
+    Request(2022, 9, 3);  // 2 October 2022 is a Sunday
+    EXPECT_EQ(MarkedDays(1), (std::vector<int>{2, 3, 10, 17}));
+    EXPECT_EQ(Label(2022, 10, 3), "");
+}
+
 }  // namespace

@@ -45,3 +45,26 @@ TEST(HolidayDates, ExtremeInputsGiveDefinedResults) {
     EXPECT_EQ(NthWeekdayOfMonth(2026, 1, INT_MAX, 1), INT_MAX);
     EXPECT_EQ(NthWeekdayOfMonth(2026, 1, INT_MIN, 1), INT_MIN);
 }
+
+// Published Easter dates, at the ends of their ranges and where the two churches meet.
+TEST(HolidayDates, EasterSundays) {
+    const auto date = [](int year, int month, int day) { return COleDateTime(year, month, day); };
+    EXPECT_EQ(WesternEasterSunday(2000), date(2000, 4, 23));
+    EXPECT_EQ(WesternEasterSunday(2008), date(2008, 3, 23));
+    EXPECT_EQ(WesternEasterSunday(2038), date(2038, 4, 25));
+    EXPECT_EQ(WesternEasterSunday(2285), date(2285, 3, 22));
+    EXPECT_EQ(OrthodoxEasterSunday(2000), date(2000, 4, 30));
+    EXPECT_EQ(OrthodoxEasterSunday(2010), WesternEasterSunday(2010));
+    EXPECT_EQ(OrthodoxEasterSunday(2027), date(2027, 5, 2));
+    EXPECT_EQ(OrthodoxEasterSunday(2024), date(2024, 5, 5));
+    EXPECT_FALSE(WesternEasterSunday(99).IsValid());
+    EXPECT_FALSE(OrthodoxEasterSunday(10000).IsValid());
+}
+
+TEST(HolidayDates, WeekdaysOnOrAroundADate) {
+    // Midsummer's Day: the Saturday from 20 June; Victoria Day: the Monday up to 24 May.
+    EXPECT_EQ(WeekdayOnOrAfter(COleDateTime(2027, 6, 20), 6), COleDateTime(2027, 6, 26));
+    EXPECT_EQ(WeekdayOnOrAfter(COleDateTime(2026, 6, 20), 6), COleDateTime(2026, 6, 20));
+    EXPECT_EQ(WeekdayOnOrBefore(COleDateTime(2027, 5, 24), 1), COleDateTime(2027, 5, 24));
+    EXPECT_EQ(WeekdayOnOrBefore(COleDateTime(2026, 5, 24), 1), COleDateTime(2026, 5, 18));
+}

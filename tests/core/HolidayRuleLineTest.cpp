@@ -58,6 +58,35 @@ INSTANTIATE_TEST_SUITE_P(
         RuleCase{"Date", 1995, std::nullopt},
         RuleCase{"=1990,2000,2,11,x", 1995, std::nullopt}));
 
+// The newer kinds range-test their fields and never leave the rule's year.
+INSTANTIATE_TEST_SUITE_P(
+    NewerKinds, HolidayRuleLineTest,
+    testing::Values(RuleCase{"Easter=,,-2,Good Friday, too", 2027, Record(3, 26, "Good Friday, too")},
+                    RuleCase{"Easter=,,-48,First", 2027, Record(2, 8, "First")},
+                    RuleCase{"Easter=,,-49,Too early", 2027, std::nullopt},
+                    RuleCase{"Easter=,,61,Too late", 2027, std::nullopt},
+                    RuleCase{"Easter=2030,,1,Later", 2027, std::nullopt},
+                    RuleCase{"Easter=,,1", 2027, Record(3, 29, "")},
+                    RuleCase{"OrthodoxEaster=,,1,Monday", 2027, Record(5, 3, "Monday")},
+                    RuleCase{"WeekdayOnOrAfter=,,6,20,6,Midsummer", 2027, Record(6, 26, "Midsummer")},
+                    RuleCase{"WeekdayOnOrAfter=,,12,30,1,Next year", 2027, std::nullopt},
+                    RuleCase{"WeekdayOnOrAfter=,,2,30,1,No such day", 2027, std::nullopt},
+                    RuleCase{"WeekdayOnOrAfter=,,6,20,7,No such weekday", 2027, std::nullopt},
+                    RuleCase{"WeekdayOnOrBefore=,,5,24,1,Victoria", 2026, Record(5, 18, "Victoria")},
+                    RuleCase{"WeekdayOnOrBefore=,,1,1,1,Last year", 2026, std::nullopt},
+                    RuleCase{"easter=,,1,x", 2027, std::nullopt}));
+
+TEST(ObservanceLine, ReadsTheModeAndTheSuffix) {
+    const auto observance = ParseObservanceLine("Observance=nextworkday, (substitute day), UK");
+    ASSERT_TRUE(observance);
+    EXPECT_EQ(observance->mode, ObservanceMode::NextWorkday);
+    EXPECT_EQ(observance->suffix, " (substitute day), UK");
+    EXPECT_EQ(ParseObservanceLine("Observance=None")->suffix, "");
+    for (const char* line : {"Observance=", "Observance=Tuesday,x", "observance=None", "Date=,,1,1,x"}) {
+        EXPECT_FALSE(ParseObservanceLine(line)) << line;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     WeekdayRules, HolidayRuleLineTest,
     testing::Values(

@@ -1,5 +1,5 @@
-// Rule lines: the input is the body of the Japanese and the US section of a rule
-// file, read either raw from Holiday.ini or, after a whole-section write, from
+// Rule lines: the input is the body of the Japanese, the US and the British
+// section of a rule file, read either raw from Holiday.ini or, after a whole-section write, from
 // the settings file. The holidays of a year around a rule change are built and
 // the day states of a request from its November across the year end computed.
 // The input's last byte picks the file, the locale and the year: one pick per
@@ -19,8 +19,9 @@ namespace {
 
 constexpr const char* kHolidayFile = "Holiday.ini";
 constexpr const char* kSettingsFile = "Wispane Calendar.ini";
-constexpr std::uint32_t kLocales[] = {1041, 1033};
-constexpr int kYears[] = {1984, 1985, 2006, 2007, 2019, 2025, 2026};
+// Japan and the United States have built-in holidays; Britain has none.
+constexpr std::uint32_t kLocales[] = {1041, 1033, 2057};
+constexpr int kYears[] = {1984, 1985, 2006, 2007, 2019, 2021, 2025, 2026};
 
 struct Pick {
     bool fromSettingsFile;
@@ -34,12 +35,12 @@ Pick PickOf(const std::uint8_t* data, std::size_t size) {
             kYears[byte / 2 / std::size(kLocales) % std::size(kYears)]};
 }
 
-// The body as both country sections of the picked file; the other file is empty.
+// The body as every country section of the picked file; the other file is empty.
 void WriteRuleFiles(FuzzWorkspace& workspace, const Pick& pick, const std::uint8_t* data, std::size_t size) {
     workspace.Write(kSettingsFile, "");
     if (!pick.fromSettingsFile) {
         const std::string body(reinterpret_cast<const char*>(data), size);
-        workspace.Write(kHolidayFile, "[JPN]\n" + body + "\n[USA]\n" + body + "\n");
+        workspace.Write(kHolidayFile, "[JPN]\n" + body + "\n[USA]\n" + body + "\n[GBR]\n" + body + "\n");
         return;
     }
     workspace.Write(kHolidayFile, "");
@@ -47,6 +48,7 @@ void WriteRuleFiles(FuzzWorkspace& workspace, const Pick& pick, const std::uint8
     const std::string block = SectionBlock(InputLines(data, size));
     profile.WriteSection("JPN", block.c_str(), kSettingsFile);
     profile.WriteSection("USA", block.c_str(), kSettingsFile);
+    profile.WriteSection("GBR", block.c_str(), kSettingsFile);
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs what building, testing and running Wispane Calendar needs on Debian 12,
-# only what is missing, and generates the two locales the tests run in.
+# only what is missing, and generates the locales the tests run in: English (United
+# States), Japanese, and that of every country with shipped holidays, in which the
+# tests run the listing tool under Wine (without the locale Wine garbles non-ASCII
+# command lines and file names).
 set -euo pipefail
 
 PACKAGES=(
@@ -11,7 +14,11 @@ PACKAGES=(
   clang libclang-rt-14-dev
   locales
 )
-LOCALES=(en_US.UTF-8 ja_JP.UTF-8)
+LOCALES=(en_US.UTF-8 ja_JP.UTF-8 en_GB.UTF-8 en_IE.UTF-8 de_DE.UTF-8 de_AT.UTF-8
+  fr_FR.UTF-8 nl_BE.UTF-8 nl_NL.UTF-8 fr_LU.UTF-8 it_IT.UTF-8 es_ES.UTF-8 pt_PT.UTF-8
+  pl_PL.UTF-8 cs_CZ.UTF-8 sk_SK.UTF-8 hu_HU.UTF-8 sl_SI.UTF-8 hr_HR.UTF-8 sv_SE.UTF-8
+  nb_NO.UTF-8 da_DK.UTF-8 fi_FI.UTF-8 is_IS.UTF-8 et_EE.UTF-8 lv_LV.UTF-8 lt_LT.UTF-8
+  el_GR.UTF-8 ro_RO.UTF-8 bg_BG.UTF-8 en_CA.UTF-8 en_ZA.UTF-8 en_IN.UTF-8)
 
 is_installed() {
   [[ "$(dpkg-query -W -f='${db:Status-Status}' "$1" 2>/dev/null)" == "installed" ]]

@@ -6,6 +6,7 @@
 #include "LocaleFacts.h"
 #include "TestLocale.h"
 #include "TestPlatform.h"
+#include "portable/PortableLocaleFacts.h"
 
 class LocaleFactsTest : public ::testing::TestWithParam<NamedPlatform> {
 protected:
@@ -109,4 +110,19 @@ TEST(LocaleFactsComparison, PortableCodePageMatchesWin32) {
         compare(utf8, win32.SystemTextFromUtf8(utf8), portable.SystemTextFromUtf8(utf8));
     }
     EXPECT_EQ(differences, 0);
+}
+
+// A system of a shipped country's locale reads text in that country's code page.
+TEST(PortableLocaleFacts, ReadsTheCodePageOfItsSystemLocale) {
+    const struct {
+        std::uint32_t lcid;
+        unsigned codePage;
+    } locales[] = {{1045, 1250}, {1026, 1251}, {1032, 1253}, {1063, 1257}, {16393, 1252}, {1041, 932}, {9999, 1252}};
+    for (const auto& [lcid, codePage] : locales) {
+        EXPECT_EQ(PortableLocaleFacts(1033, lcid).AnsiCodePage(), codePage) << lcid;
+    }
+    const PortableLocaleFacts polish(1045, 1045);
+    EXPECT_EQ(polish.UserDefaultLcid(), 1045u);
+    EXPECT_EQ(polish.CountryAbbreviation(0x400), "POL");
+    EXPECT_EQ(polish.Utf8FromSystemText("\x8c\x77\x69\xea\x74\x6f"), "Święto");
 }

@@ -14,6 +14,8 @@
 #include <io.h>
 
 #include "Win32Platform.h"
+#else
+#include "portable/PortableServices.h"
 #endif
 
 int main(int argc, char* argv[]) {
@@ -27,7 +29,10 @@ int main(int argc, char* argv[]) {
     _setmode(_fileno(stdout), _O_BINARY);
     Platform& platform = Win32Platform();
 #else
-    Platform& platform = PortablePlatform();
+    // What a system of that locale shows: the rule file's names are read in the
+    // locale's code page, whatever this environment's.
+    PortableServices services(options->lcid, options->lcid);
+    Platform& platform = services.Get();
 #endif
 
     const std::string holidayFile =

@@ -1,5 +1,6 @@
 #include "CodePage.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <unordered_map>
@@ -7,12 +8,6 @@
 #include "Cp932Table.h"
 
 namespace {
-
-// Code page 1252 at 0x80..0x9F; its five unassigned bytes map to the C1 controls.
-constexpr std::array<char16_t, 32> kCp1252High = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 constexpr char16_t kCp932Default = u'\u30FB';
 
@@ -98,39 +93,37 @@ std::string Cp932FromUtf16(std::u16string_view text) {
     return out;
 }
 
-std::u16string Cp1252ToUtf16(std::string_view text) {
+std::u16string SingleByteToUtf16(const HighHalf& high, std::string_view text) {
     std::u16string out;
     for (char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        out += (byte >= 0x80 && byte <= 0x9F) ? kCp1252High[byte - 0x80] : static_cast<char16_t>(byte);
+        out += byte < 0x80 ? static_cast<char16_t>(byte) : high[byte - 0x80];
     }
     return out;
 }
 
-std::string Cp1252FromUtf16(std::u16string_view text) {
+std::string SingleByteFromUtf16(const HighHalf& high, std::u16string_view text) {
     std::string out;
     for (char16_t character : text) {
-        if (character < 0x80 || (character >= 0xA0 && character <= 0xFF)) {
+        if (character < 0x80) {
             out += static_cast<char>(character);
             continue;
         }
-        char converted = '?';
-        for (std::size_t i = 0; i < kCp1252High.size(); ++i) {
-            if (kCp1252High[i] == character) converted = static_cast<char>(0x80 + i);
-        }
-        out += converted;
+        const auto found = std::ranges::find(high, character);
+        out += found != high.end() ? static_cast<char>(0x80 + (found - high.begin())) : '?';
     }
     return out;
 }
 
 }  // namespace
 
-CodePage::CodePage(unsigned id) : id_(id == 932 ? 932 : 1252) {}
+CodePage::CodePage(unsigned id)
+    : id_(id == 932 || HighHalfOf(id) != nullptr ? id : 1252), singleByte_(HighHalfOf(id_)) {}
 
 std::u16string CodePage::ToUtf16(std::string_view text) const {
-    return id_ == 932 ? Cp932ToUtf16(text) : Cp1252ToUtf16(text);
+    return singleByte_ != nullptr ? SingleByteToUtf16(*singleByte_, text) : Cp932ToUtf16(text);
 }
 
 std::string CodePage::FromUtf16(std::u16string_view text) const {
-    return id_ == 932 ? Cp932FromUtf16(text) : Cp1252FromUtf16(text);
+    return singleByte_ != nullptr ? SingleByteFromUtf16(*singleByte_, text) : Cp932FromUtf16(text);
 }

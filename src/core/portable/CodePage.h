@@ -2,14 +2,17 @@
 #include <string>
 #include <string_view>
 
-// An ANSI code page of the portable services, 932 (Japanese) or 1252 (Western),
+#include "SingleByteCodePages.h"
+
+// An ANSI code page of the portable services, 932 (Japanese), 1250 (Central
+// European), 1251 (Cyrillic), 1252 (Western), 1253 (Greek) or 1257 (Baltic),
 // converted to and from UTF-16 as MultiByteToWideChar and WideCharToMultiByte
 // (no best-fit characters) do: a character the code page lacks becomes '?', a
 // byte sequence it does not assign becomes the code page's own default
-// character (U+30FB in 932).
+// character (U+30FB in 932; the single-byte pages assign every byte).
 class CodePage {
 public:
-    // 932 stays 932; any other id gives 1252.
+    // One of those ids stays itself; any other gives 1252.
     explicit CodePage(unsigned id);
 
     unsigned Id() const { return id_; }
@@ -18,4 +21,5 @@ public:
 
 private:
     unsigned id_;
+    const HighHalf* singleByte_;  // null for 932
 };

@@ -21,8 +21,8 @@ constexpr CountryName kCountries[] = {
     {1078, "ZAF"}, {1081, "IND"}, {1086, "MYS"}, {1134, "LUX"}, {2052, "CHN"}, {2055, "CHE"},
     {2057, "GBR"}, {2058, "MEX"}, {2060, "BEL"}, {2067, "BEL"}, {2068, "NOR"}, {2070, "PRT"},
     {2077, "FIN"}, {2108, "IRL"}, {3076, "HKG"}, {3079, "AUT"}, {3081, "AUS"}, {3082, "ESP"},
-    {3084, "CAN"}, {4100, "SGP"}, {4105, "CAN"}, {4108, "LUX"}, {5127, "LUX"}, {5129, "NZL"},
-    {6153, "IRL"}, {7177, "ZAF"}, {9226, "COL"}, {16393, "IND"},
+    {3084, "CAN"}, {4100, "SGP"}, {4103, "LUX"}, {4105, "CAN"}, {4108, "CHE"}, {5127, "LIE"},
+    {5129, "NZL"}, {5132, "LUX"}, {6153, "IRL"}, {7177, "ZAF"}, {9226, "COL"}, {16393, "IND"},
 };
 
 static_assert(std::ranges::is_sorted(kCountries, {}, &CountryName::lcid));

@@ -14,5 +14,7 @@ struct LocaleConventions {
     std::string_view pm;             // LOCALE_S2359
 };
 
-// Japanese (1041) or, for every other locale id, English (United States).
+// The conventions of a locale id: Japanese (1041), or the English formats with
+// the locale's code page for the locales of the shipped holiday sections; any
+// other locale id gives English (United States).
 const LocaleConventions& ConventionsOf(std::uint32_t lcid);

@@ -4,7 +4,7 @@
 #include "LocaleFacts.h"
 
 // The locale facts from the portable tables: a user locale and a system locale
-// (which fixes the ANSI code page), English (United States) or Japanese.
+// (which fixes the ANSI code page).
 class PortableLocaleFacts : public LocaleFacts {
 public:
     PortableLocaleFacts(std::uint32_t userLcid, std::uint32_t systemLcid);

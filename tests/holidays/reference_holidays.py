@@ -7,15 +7,18 @@ national holidays, national holidays between two holidays and substitute
 holidays, under their official names.
 
 United States (--lcid 1033): the federal holidays of 5 U.S.C. 6103 as the
-calendar shows them: each holiday on the date its rule gives, a holiday on a
-Sunday also on the Monday after it ("Monday Make-up Holiday"), and
-Inauguration Day on 20 January of each year after a presidential election.
+calendar shows them: each holiday of 6103(a) on the date its rule gives, and
+when that is a Saturday also on the Friday before (6103(b)), when a Sunday
+also on the Monday after (Executive Order 11582), as "<name> (observed)";
+Inauguration Day (6103(c)) on 20 January of each year after a presidential
+election, and when that is a Sunday also on the Monday after it ("Monday
+Make-up Holiday"). An observed day may lie in the year before the holiday's.
 
 Output: one line per day, "YYYY-MM-DD<TAB>name", UTF-8, LF line ends.
-A day that carries two designations (only US days: a holiday that is also
-the make-up day of the holiday before it, or Inauguration Day on Martin Luther
-King Day) is listed once, under the label the calendar gives it; --explain
-lists every such day on stderr.
+A day that carries two designations (only US days: Martin Luther King Day
+that is also the make-up day of Inauguration Day, or Inauguration Day on
+Martin Luther King Day) is listed once, under the label the calendar gives
+it; --explain lists every such day on stderr.
 
 Standard library only. Written from the laws, not from any rule file.
 """
@@ -25,7 +28,7 @@ import datetime
 import math
 import sys
 
-MONDAY, THURSDAY, SUNDAY = 0, 3, 6  # datetime.date.weekday()
+MONDAY, THURSDAY, SATURDAY, SUNDAY = 0, 3, 5, 6  # datetime.date.weekday()
 
 # --------------------------------------------------------------------------
 # Equinoxes
@@ -236,36 +239,62 @@ def japanese_holidays(year):
 
 US_YEARS = range(1971, 2100)  # the Monday holidays of the 1968 Act took effect in 1971
 MAKE_UP = "Monday Make-up Holiday"
+OBSERVED = " (observed)"
+
+
+def us_legal_public_holidays(year):
+    """The holidays of 5 U.S.C. 6103(a) in the year, on the dates their rules give."""
+    d = datetime.date
+    holidays = [(d(year, 1, 1), "New Year's Day")]
+    if year >= 1986:
+        holidays.append((nth_weekday(year, 1, 3, MONDAY), "Birthday of Martin Luther King, Jr."))
+    holidays += [
+        (nth_weekday(year, 2, 3, MONDAY), "Washington's Birthday"),
+        (last_weekday(year, 5, MONDAY), "Memorial Day"),
+    ]
+    if year >= 2021:
+        holidays.append((d(year, 6, 19), "Juneteenth National Independence Day"))
+    holidays += [
+        (d(year, 7, 4), "Independence Day"),
+        (nth_weekday(year, 9, 1, MONDAY), "Labor Day"),
+        (nth_weekday(year, 10, 2, MONDAY), "Columbus Day"),
+        (nth_weekday(year, 10, 4, MONDAY) if year < 1978 else d(year, 11, 11), "Veterans Day"),
+        (nth_weekday(year, 11, 4, THURSDAY), "Thanksgiving Day"),
+        (d(year, 12, 25), "Christmas Day"),
+    ]
+    return holidays
+
+
+def us_observed_day(date):
+    """6103(b)(1): a Saturday holiday is observed on the Friday before;
+    Executive Order 11582, section 3(a): a Sunday holiday on the Monday after."""
+    if date.weekday() == SATURDAY:
+        return date - ONE_DAY
+    if date.weekday() == SUNDAY:
+        return date + ONE_DAY
+    return None
 
 
 def us_federal_holidays(year):
     if year not in US_YEARS:
         raise SystemExit(f"US holidays are encoded for {US_YEARS.start}-{US_YEARS.stop - 1}")
-    d = datetime.date
     days = {}
+    # New Year's Day on a Saturday is observed on 31 December of the year before.
+    for holiday_year in (year, year + 1):
+        for date, name in us_legal_public_holidays(holiday_year):
+            observed = us_observed_day(date)
+            if date.year == year:
+                designate(days, date, name)
+            if observed and observed.year == year:
+                designate(days, observed, name + OBSERVED)
 
-    def add(date, name):
-        designate(days, date, name)
-
-    add(d(year, 1, 1), "New Year's Day")
-    if year >= 1986:
-        add(nth_weekday(year, 1, 3, MONDAY), "Birthday of Martin Luther King, Jr.")
-    # 5 U.S.C. 6103(c): 20 January following a presidential election.
+    # 6103(c): 20 January following a presidential election; on a Sunday the
+    # calendar's make-up rule gives the Monday after, as the law does.
     if year % 4 == 1:
-        add(d(year, 1, 20), "Inauguration Day")
-    add(nth_weekday(year, 2, 3, MONDAY), "Washington's Birthday")
-    add(last_weekday(year, 5, MONDAY), "Memorial Day")
-    if year >= 2021:
-        add(d(year, 6, 19), "Juneteenth National Independence Day")
-    add(d(year, 7, 4), "Independence Day")
-    add(nth_weekday(year, 9, 1, MONDAY), "Labor Day")
-    add(nth_weekday(year, 10, 2, MONDAY), "Columbus Day")
-    add(nth_weekday(year, 10, 4, MONDAY) if year < 1978 else d(year, 11, 11), "Veterans Day")
-    add(nth_weekday(year, 11, 4, THURSDAY), "Thanksgiving Day")
-    add(d(year, 12, 25), "Christmas Day")
-
-    for date in [date for date in days if date.weekday() == SUNDAY]:
-        designate(days, date + ONE_DAY, MAKE_UP)
+        inauguration = datetime.date(year, 1, 20)
+        designate(days, inauguration, "Inauguration Day")
+        if inauguration.weekday() == SUNDAY:
+            designate(days, inauguration + ONE_DAY, MAKE_UP)
     return days
 
 

@@ -124,7 +124,7 @@ void HolidayCalendarCtrl::ScanLayout(int x, int top) {
 }
 
 void HolidayCalendarCtrl::RebuildCellLists() {
-    grid.SetRange(lastRequest());
+    grid.SetRange(lastRequest(), GetFirstDayOfWeek());
     // The answer holds one word per requested month and the spare one after them.
     markedCells = grid.MarkedCells(dayStates(), lastRequest().count + 1);
     scheduleCells = grid.ScheduleCells(schedules(), platform().dateKeys);
@@ -163,8 +163,11 @@ bool HolidayCalendarCtrl::OnPaint() {
     if (!dc) return true;
     SavedDCState saved(dc.get());
     SelectedObject pen(dc.get(), ::GetStockObject(NULL_PEN));
-    PaintMarks(dc.get(), cells, {left + (GridShape::kColumns - 1) * width, layout.headerTop, left + GridShape::kColumns * width, headerBottom},
-               {left, layout.headerTop, left + width, headerBottom});
+    const auto header = [&](int weekday) {
+        const int column = grid.ColumnOf(weekday);
+        return RECT{left + column * width, layout.headerTop, left + (column + 1) * width, headerBottom};
+    };
+    PaintMarks(dc.get(), cells, header(CalendarGrid::kSaturday), header(CalendarGrid::kSunday));
     return true;
 }
 
@@ -183,10 +186,13 @@ void HolidayCalendarCtrl::PaintMarks(HDC dc, const CellGeometry& cells, const RE
     };
     const auto cellRect = [&cells](int cell) { return ToRect(cells.CellRect(cell)); };
 
-    mark(saturdayHeader, blue);
-    for (int row = 0; row < GridShape::kRows; ++row) mark(cellRect((row + 1) * GridShape::kColumns - 1), blue);
-    mark(sundayHeader, red);
-    for (int row = 0; row < GridShape::kRows; ++row) mark(cellRect(row * GridShape::kColumns), red);
+    const auto markColumn = [&](int weekday, const RECT& header, const Brush& colour) {
+        mark(header, colour);
+        const int column = grid.ColumnOf(weekday);
+        for (int row = 0; row < GridShape::kRows; ++row) mark(cellRect(row * GridShape::kColumns + column), colour);
+    };
+    markColumn(CalendarGrid::kSaturday, saturdayHeader, blue);
+    markColumn(CalendarGrid::kSunday, sundayHeader, red);
     for (int cell : markedCells) {
         if (std::find(scheduleCells.begin(), scheduleCells.end(), cell) == scheduleCells.end()) {
             mark(cellRect(cell), red);
@@ -205,7 +211,7 @@ COleDateTime HolidayCalendarCtrl::DateFromPoint(int x, int y) const {
     if (!HasAnsweredRequest()) return COleDateTime::Invalid();
     // The month on view now, which the grid of the last layout may not know yet.
     CalendarGrid shown;
-    shown.SetRange(lastRequest());
+    shown.SetRange(lastRequest(), GetFirstDayOfWeek());
     return shown.DateOfCell(CellFromPoint(x, y));
 }
 

@@ -227,9 +227,15 @@ void SeeThroughCalendarCtrl::PaintOverlay(HDC dc) {
             RepaintSelectionCell(dc, selectionCell_, std::to_string(selectionDay_), selectionBold_,
                                  monthBackground.get());
         }
-        // The Saturday header lies against the right edge, its day cells at 6w to 7w.
-        PaintMarks(dc, cells, {client.right - width - 1, layout.headerTop, client.right - 1, headerBottom},
-                   {0, layout.headerTop, width, headerBottom});
+        // The last column's header lies against the right edge, its day cells at 6w to 7w.
+        const auto header = [&](int weekday) {
+            const int column = grid.ColumnOf(weekday);
+            if (column == GridShape::kColumns - 1) {
+                return RECT{client.right - width - 1, layout.headerTop, client.right - 1, headerBottom};
+            }
+            return RECT{column * width, layout.headerTop, (column + 1) * width, headerBottom};
+        };
+        PaintMarks(dc, cells, header(CalendarGrid::kSaturday), header(CalendarGrid::kSunday));
     }
     if (!(GetStyle() & MCS_NOTODAY) && showTimeLine) DrawTodayLine(dc);
 }

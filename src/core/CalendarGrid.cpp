@@ -14,7 +14,8 @@ bool HasBit(const std::uint32_t* dayStates, int wordCount, int word, int day) {
 
 }  // namespace
 
-void CalendarGrid::SetRange(const DayStateRequest& request) {
+void CalendarGrid::SetRange(const DayStateRequest& request, int firstWeekday) {
+    firstWeekday_ = (firstWeekday % 7 + 7) % 7;
     displayedYear_ = request.startYear;
     displayedMonth_ = request.startMonth + 1;
     if (displayedMonth_ > 12) {
@@ -22,9 +23,9 @@ void CalendarGrid::SetRange(const DayStateRequest& request) {
         displayedYear_ += 1;
     }
     const COleDateTime firstDay(displayedYear_, displayedMonth_, 1);
-    // A month that begins on a Sunday shows a whole week of the previous one.
-    const int weekday = firstDay.GetDayOfWeek();
-    lead_ = weekday == 1 ? 7 : weekday - 1;
+    // A month that begins on the week's first day shows a whole week of the previous one.
+    const int column = ColumnOf(firstDay.GetDayOfWeek() - 1);
+    lead_ = column == 0 ? 7 : column;
     days_ = COleDateTime::DaysInMonth(displayedYear_, displayedMonth_);
     trail_ = GridShape::kCells - days_ - lead_;
     firstCellDate_ = firstDay - lead_;

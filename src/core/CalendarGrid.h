@@ -13,12 +13,18 @@ class ScheduleStore;
 // the month after the first month of the last day-state request.
 class CalendarGrid {
 public:
-    // Rebuilds the grid for the range of `request`.
-    void SetRange(const DayStateRequest& request);
+    static constexpr int kSunday = 0;
+    static constexpr int kSaturday = 6;
+
+    // Rebuilds the grid for the range of `request`; its first column is the weekday
+    // `firstWeekday`, 0 = Sunday ... 6 = Saturday.
+    void SetRange(const DayStateRequest& request, int firstWeekday = 0);
 
     int displayedYear() const { return displayedYear_; }
     int displayedMonth() const { return displayedMonth_; }
     int lead() const { return lead_; }    // 1..7 cells of the previous month
+    // The column of a weekday, 0 = Sunday ... 6 = Saturday.
+    int ColumnOf(int weekday) const { return (weekday - firstWeekday_ + 7) % 7; }
     int days() const { return days_; }
     int trail() const { return trail_; }  // cells of the next month
     const COleDateTime& firstCellDate() const { return firstCellDate_; }
@@ -34,6 +40,7 @@ public:
     std::vector<int> ScheduleCells(const ScheduleStore& schedules, const DateKeys& keys) const;
 
 private:
+    int firstWeekday_ = 0;
     int displayedYear_ = 0;
     int displayedMonth_ = 0;
     int lead_ = 0;

@@ -69,6 +69,9 @@ public:
     }
 
     // slot: MCSC_BACKGROUND, MCSC_TEXT, MCSC_TITLEBK, MCSC_TITLETEXT or MCSC_MONTHBK.
+    // The weekday of the first column, 0 = Sunday ... 6 = Saturday (the control
+    // itself counts from Monday).
+    int GetFirstDayOfWeek() const { return (LOWORD(Ask(MCM_GETFIRSTDAYOFWEEK)) + 1) % 7; }
     COLORREF GetColor(int slot) const { return static_cast<COLORREF>(Ask(MCM_GETCOLOR, static_cast<WPARAM>(slot))); }
     // The previous colour; none when the control refuses the slot.
     std::optional<COLORREF> SetColor(int slot, COLORREF color) {

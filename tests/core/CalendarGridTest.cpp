@@ -41,6 +41,20 @@ TEST(CalendarGrid, LeadDaysAndTrail) {
     EXPECT_EQ(mondayFebruary.lastCellDate(), COleDateTime(2027, 3, 13));
 }
 
+// Where the week begins on Monday, a month beginning on a Monday shows a whole
+// week before it, and the weekend takes the last two columns.
+TEST(CalendarGrid, WeeksFromMonday) {
+    CalendarGrid grid;
+    grid.SetRange({2027, 1, 3, nullptr}, 1);  // February 2027 begins on a Monday
+    EXPECT_EQ(grid.lead(), 7);
+    EXPECT_EQ(grid.DateOfCell(7), COleDateTime(2027, 2, 1));
+    EXPECT_EQ(grid.ColumnOf(CalendarGrid::kSaturday), 5);
+    EXPECT_EQ(grid.ColumnOf(CalendarGrid::kSunday), 6);
+    grid.SetRange({2027, 9, 3, nullptr}, 1);  // October 2027 begins on a Friday
+    EXPECT_EQ(grid.lead(), 4);
+    EXPECT_EQ(grid.DateOfCell(4 + 3), COleDateTime(2027, 10, 4)) << "Monday 4 October in the first column";
+}
+
 TEST(CalendarGrid, DisplayedMonthWrapsIntoTheNextYear) {
     const CalendarGrid january = GridShowing(2027, 1);  // request from December 2026
     EXPECT_EQ(january.displayedYear(), 2027);

@@ -101,10 +101,16 @@ class Program:
     def kill(self):
         """Ends every copy started from here at once, as a crash or a power cut would.
         Each start leads a process group of its own, with Wine's loader in it."""
+        killed = False
         for process in self.processes:
             if process.poll() is None:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
+                killed = True
+        if killed:
+            # The Wine server lets the copy's single-instance mutex go only when it has
+            # seen the process end: a start before then would meet it and leave at once.
+            time.sleep(0.5)
 
     def wait_until_shown(self, timeout=60):
         """Waits until a window of the program shows, without starting Wine programs

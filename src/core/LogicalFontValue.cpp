@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 
 #include "PrintFormat.h"
 #include "ScanFormat.h"
@@ -9,7 +10,23 @@
 namespace {
 constexpr std::string_view kFormat = "%li,%li,%li,%li,%li,%i,%i,%i,%i,%i,%i,%i,%i";
 constexpr std::size_t kFieldCount = 13;
+
+// value * numerator / denominator, rounded half away from zero, within 32 bits.
+std::int32_t Scaled(std::int32_t value, int numerator, int denominator) {
+    if (numerator <= 0 || denominator <= 0) return value;
+    const std::int64_t product = static_cast<std::int64_t>(value) * numerator;
+    const std::int64_t half = denominator / 2;
+    const std::int64_t rounded = product >= 0 ? (product + half) / denominator : -((-product + half) / denominator);
+    return static_cast<std::int32_t>(std::clamp<std::int64_t>(rounded, INT32_MIN, INT32_MAX));
+}
 }  // namespace
+
+LogicalFontValue LogicalFontValue::AtDpi(int fromDpi, int toDpi) const {
+    LogicalFontValue scaled = *this;
+    scaled.height = Scaled(height, toDpi, fromDpi);
+    scaled.width = Scaled(width, toDpi, fromDpi);
+    return scaled;
+}
 
 std::optional<LogicalFontValue> LogicalFontValue::Parse(std::string_view text) {
     const std::vector<std::uint32_t> fields = ScanFields(text, kFormat);

@@ -7,10 +7,12 @@
 
 // A logical-font description as stored in "Font" (thirteen numbers) and
 // "FontFace"; its fields match the platform's LOGFONTA one for one, so the
-// Win32 side copies them across.
+// Win32 side copies them across. A stored height and width are pixels at
+// kStoredDpi, as a program unaware of the screen's scale stored them.
 struct LogicalFontValue {
     // Bytes of the face name with its terminating zero.
     static constexpr std::size_t kFaceNameSize = 32;
+    static constexpr int kStoredDpi = 96;
 
     std::int32_t height = 0;
     std::int32_t width = 0;
@@ -34,6 +36,11 @@ struct LogicalFontValue {
     std::string Format() const;
 
     // Stores at most kFaceNameSize - 1 bytes of `name`, zero-filling the rest.
+    // The same size at `toDpi` pixels an inch: height and width scaled from
+    // `fromDpi`, rounded half away from zero as MulDiv rounds. A height scaled up
+    // and back down again is the height it was.
+    LogicalFontValue AtDpi(int fromDpi, int toDpi) const;
+
     void SetFaceName(std::string_view name);
     std::string FaceName() const;
 

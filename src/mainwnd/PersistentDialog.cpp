@@ -51,6 +51,12 @@ LogicalFontValue FromLogFont(const LOGFONTA& font) {
     return value;
 }
 
+// Pixels an inch of the screen the program draws on.
+int ScreenDpi() {
+    ClientDC screen(nullptr);
+    return screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : LogicalFontValue::kStoredDpi;
+}
+
 WINDOWPLACEMENT ToWindowPlacement(const WindowPlacementValue& value) {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
@@ -133,7 +139,7 @@ void PersistentDialog::RestoreState() {
     // description then still holds the stored values, as the next save writes them.
     // One that can be created but not show the dialog is ignored as a whole.
     if (std::optional<LogicalFontValue> stored = settings.ReadFont()) {
-        logicalFont = ToLogFont(*stored);
+        logicalFont = ToLogFont(stored->AtDpi(LogicalFontValue::kStoredDpi, ScreenDpi()));
         if (Font font = Font::Create(logicalFont)) {
             if (IsUsableFont(font.get())) {
                 UseOwnFont(std::move(font));
@@ -165,7 +171,7 @@ bool PersistentDialog::StoreState() {
     dirty = false;
     return SaveSafely(SettingsFilePath(), [this](const std::string& copyPath) {
         SettingsFile settings(Win32Platform().profile, copyPath, sectionName);
-        settings.WriteFont(FromLogFont(logicalFont));
+        settings.WriteFont(FromLogFont(logicalFont).AtDpi(ScreenDpi(), LogicalFontValue::kStoredDpi));
         if (std::optional<WINDOWPLACEMENT> current = GetWindowPlacement()) {
             settings.WriteWindowPlacement(FromWindowPlacement(*current));
         }

@@ -83,6 +83,26 @@ TEST(SettingsFileKeys, AFontIsWrittenWithItsFaceAfterIt) {
     EXPECT_EQ(profile.calls, Calls("write", {"Font", "FontFace"}));
 }
 
+// A stored font means one size at every scale: made larger on a scaled screen,
+// saved back as the size it was.
+TEST(SettingsFileKeys, AStoredFontIsTheSameSizeAtEveryScale) {
+    LogicalFontValue font = SampleFont();
+    font.width = 7;
+    const LogicalFontValue at144 = font.AtDpi(LogicalFontValue::kStoredDpi, 144);
+    EXPECT_EQ(at144.height, -20);  // -19.5 rounds away from zero, as MulDiv does
+    EXPECT_EQ(at144.width, 11);
+    EXPECT_EQ(at144.weight, font.weight);
+    EXPECT_EQ(at144.FaceName(), font.FaceName());
+    for (int dpi : {96, 120, 144, 168, 192, 288}) {
+        for (int height : {-72, -13, -1, 0, 1, 9, 16}) {
+            font.height = height;
+            EXPECT_EQ(font.AtDpi(96, dpi).AtDpi(dpi, 96).height, height) << height << " at " << dpi;
+        }
+    }
+    font.height = INT32_MIN;
+    EXPECT_EQ(font.AtDpi(96, 192).height, INT32_MIN) << "no overflow";
+}
+
 // ---- Through the platform's profile functions, on real files ----
 
 // Every key, read and written in the order the windows use them.

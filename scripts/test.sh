@@ -80,9 +80,11 @@ run_ctest() {  # PRESET [WRAPPER...]: runs the preset's tests and adds up their 
 # persistent Wine server with its service and desktop processes serves every test,
 # which saves each one their start (seconds). They are started first, away from
 # ctest's output pipes, which they would otherwise hold open after a test ends.
-# The server is shut down before the display goes.
+# The server is shut down before the display goes. The display never resets: Xvfb
+# would when its last client left, while console tests run, and the desktop process
+# of the next window would then fail to connect ("no driver could be loaded").
 run_windows_ctest() {
-  xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
+  xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '
     export WINEPREFIX="$1" WINEDEBUG=-all
     wineserver -p
     wine cmd /c exit </dev/null >/dev/null 2>&1

@@ -8,4 +8,4 @@ if [[ -n "${DISPLAY:-}" ]]; then
   exec "$@"
 fi
 wineserver -w
-exec xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '"$@"; status=$?; wineserver -w; exit $status' _ "$@"
+exec xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" bash -c '"$@"; status=$?; wineserver -w; exit $status' _ "$@"

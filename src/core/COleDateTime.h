@@ -25,7 +25,9 @@ public:
     int GetYear() const;
     int GetMonth() const;
     int GetDay() const;
-    int GetDayOfWeek() const;  // 1 = Sunday ... 7 = Saturday
+    int GetDayOfWeek() const;  // kSunday = 1 ... kSaturday = 7
+    static constexpr int kSunday = 1;
+    static constexpr int kSaturday = 7;
 
     std::int32_t Serial() const { return serial_; }
 

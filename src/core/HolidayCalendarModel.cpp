@@ -13,7 +13,6 @@ namespace {
 
 constexpr std::uint32_t kEnglishUnitedStates = 1033;
 constexpr std::uint32_t kJapanese = 1041;
-constexpr int kSunday = 1;  // COleDateTime numbering
 // Since 2007 a Japanese substitute holiday is the next day that is no holiday.
 constexpr int kFirstYearOfMovingSubstitutes = 2007;
 
@@ -164,7 +163,7 @@ void HolidayCalendarModel::ComputeDayStates(const DayStateRequest& request) {
         for (const auto& record : holidayTables_[month - 1]) {
             const COleDateTime date(year, month, record->day);
             const auto sameDay = [&](const HolidayRecord* queued) { return queued->day == record->day; };
-            if (record->substitutable && date.IsValid() && date.GetDayOfWeek() == kSunday &&
+            if (record->substitutable && date.IsValid() && date.GetDayOfWeek() == COleDateTime::kSunday &&
                 std::none_of(substituteQueue.begin(), substituteQueue.end(), sameDay)) {
                 substituteQueue.push_back(record.get());
             }
@@ -194,7 +193,7 @@ void HolidayCalendarModel::MarkSubstitute(const HolidayRecord& holiday, int year
         }
         word = (candidateYear - computing_.startYear) * 12 + candidateMonth - computing_.startMonth;
         const COleDateTime candidate(candidateYear, candidateMonth, candidateDay);
-        if (IsMarked(word, candidateDay) && (skipMarked || candidate.GetDayOfWeek() == kSunday)) {
+        if (IsMarked(word, candidateDay) && (skipMarked || candidate.GetDayOfWeek() == COleDateTime::kSunday)) {
             ++candidateDay;
             continue;
         }

@@ -4,18 +4,15 @@
 
 namespace {
 
-constexpr int kSunday = 1;  // COleDateTime numbering
-constexpr int kSaturday = 7;
-
 bool IsWeekend(const COleDateTime& date) {
     const int weekday = date.GetDayOfWeek();
-    return weekday == kSaturday || weekday == kSunday;
+    return weekday == COleDateTime::kSaturday || weekday == COleDateTime::kSunday;
 }
 
 // The day a weekend holiday is observed on, or moved to; invalid for none. A
 // next working day skips the days in `taken`.
 COleDateTime ObservedDay(const COleDateTime& date, ObservanceMode mode, const std::vector<std::int32_t>& taken) {
-    const bool sunday = date.GetDayOfWeek() == kSunday;
+    const bool sunday = date.GetDayOfWeek() == COleDateTime::kSunday;
     switch (mode) {
         case ObservanceMode::None:
             break;
@@ -58,7 +55,7 @@ void ObservedHolidays::AddObservedHoliday(const COleDateTime& date, const std::s
 }
 
 bool ObservedHolidays::IsMovedAway(const COleDateTime& date, const HolidayObservance& observance) {
-    return observance.mode == ObservanceMode::SundaySaturday && date.GetDayOfWeek() == kSunday;
+    return observance.mode == ObservanceMode::SundaySaturday && date.GetDayOfWeek() == COleDateTime::kSunday;
 }
 
 std::vector<HolidayRecord> ObservedHolidays::DaysOf(int year) const {

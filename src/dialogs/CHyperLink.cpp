@@ -5,6 +5,7 @@
 
 #include "DelayLoaded.h"
 #include "DeviceContexts.h"
+#include "MonitorDpi.h"
 #include "ResourceLanguage.h"
 #include "UniqueHandle.h"
 #include "WindowGeometry.h"
@@ -43,7 +44,11 @@ size_t FindOnCharacter(const std::string& text, const char* what) {
     return std::string::npos;
 }
 
-Cursor CopyOf(HCURSOR cursor) { return Cursor(cursor ? ::CopyIcon(cursor) : nullptr); }
+// A cursor of a module (null: the system's) at the cursor size of that many pixels an inch.
+Cursor LoadCursorForDpi(HMODULE module, LPCSTR name, UINT dpi) {
+    return Cursor(static_cast<HCURSOR>(::LoadImageA(module, name, IMAGE_CURSOR, SystemMetricForDpi(SM_CXCURSOR, dpi),
+                                                    SystemMetricForDpi(SM_CYCURSOR, dpi), 0)));
+}
 
 }  // namespace
 
@@ -132,7 +137,7 @@ void CHyperLink::PreSubclassWindow() {
         fitsText_ = false;
     }
 
-    LoadSharedCursor();
+    LoadSharedCursor(DpiOfWindow(GetSafeHwnd()));
     if (toolTip_.Create(GetSafeHwnd(), 0)) {
         toolTip_.AddTool(GetSafeHwnd(), address_.c_str(), GetClientRect(), kToolId);
     }
@@ -252,7 +257,7 @@ bool CHyperLink::OnChildNotify(UINT message, WPARAM wParam, LPARAM, LRESULT& res
     return true;
 }
 
-void CHyperLink::LoadSharedCursor() {
+void CHyperLink::LoadSharedCursor(UINT dpi) {
     if (sharedCursor_) return;
     char windows[MAX_PATH] = {};
     const UINT length = ::GetWindowsDirectoryA(windows, MAX_PATH);
@@ -260,8 +265,8 @@ void CHyperLink::LoadSharedCursor() {
         const std::string helpProgram = std::string(windows) + "\\winhlp32.exe";
         // Only its resources are wanted: nothing of it runs.
         Library library(::LoadLibraryExA(helpProgram.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
-        if (library) sharedCursor_ = CopyOf(::LoadCursorA(library.get(), MAKEINTRESOURCEA(kHelpProgramHand)));
+        if (library) sharedCursor_ = LoadCursorForDpi(library.get(), MAKEINTRESOURCEA(kHelpProgramHand), dpi);
     }
     // Current Windows has no help program there: the system's own pointing hand.
-    if (!sharedCursor_) sharedCursor_ = CopyOf(::LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND)));
+    if (!sharedCursor_) sharedCursor_ = LoadCursorForDpi(nullptr, reinterpret_cast<LPCSTR>(IDC_HAND), dpi);
 }

@@ -45,7 +45,8 @@ private:
     void FitToText();
     void OnMouseMove(POINT point);
     bool Contains(POINT point) const;
-    static void LoadSharedCursor();
+    // The pointing hand at the cursor size of that many pixels an inch.
+    static void LoadSharedCursor(UINT dpi);
 
     bool fitsText_ = true;  // the control is sized to its text, in its own underlined font
     bool armed_ = false;

@@ -6,6 +6,7 @@
 
 #include "CInPlaceEdit.h"
 #include "DeviceContexts.h"
+#include "MonitorDpi.h"
 #include "ProfileAccess.h"
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
@@ -76,7 +77,7 @@ void ScheduleEditorDialog::GrowForFont() {
     }
     const RECT client = list_.GetClientRect();
     const int wanted = list_.GetStringWidth(kDateSample) + kNameCharacters * metrics.tmAveCharWidth +
-                       ::GetSystemMetrics(SM_CXVSCROLL) + 2;
+                       SystemMetricForDpi(SM_CXVSCROLL, DpiOfWindow(GetSafeHwnd())) + 2;
     const int rowHeight = metrics.tmHeight + metrics.tmExternalLeading + kRowPadding;
     const RECT window = GetWindowRect();
     const std::optional<RECT> area = WorkAreaNear(GetSafeHwnd());

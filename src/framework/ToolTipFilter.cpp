@@ -1,10 +1,25 @@
 #include "ToolTipFilter.h"
 
+#include "MonitorDpi.h"
+
 ToolTipFilter::ToolTipFilter(CWnd& owner) : owner_(owner) {}
 
 bool ToolTipFilter::Create() {
     // Whether a tip may show while the window is inactive is decided here, not by the control.
-    return control_.Create(owner_.GetSafeHwnd(), TTS_ALWAYSTIP);
+    if (!control_.Create(owner_.GetSafeHwnd(), TTS_ALWAYSTIP)) return false;
+    UseFontOfOwnersDpi();
+    return true;
+}
+
+void ToolTipFilter::UseFontOfOwnersDpi() {
+    // The control takes the status font at the system's pixels an inch by itself.
+    const UINT dpi = DpiOfWindow(owner_.GetSafeHwnd());
+    const UINT systemDpi = SystemDpi();
+    NONCLIENTMETRICSA metrics{};
+    metrics.cbSize = sizeof metrics;
+    if (dpi == systemDpi || !::SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return;
+    font_ = Font::Create(FontAtDpi(metrics.lfStatusFont, systemDpi, dpi));
+    if (font_) control_.SetFont(font_.get(), false);
 }
 
 bool ToolTipFilter::IsOwnerActive() const {

@@ -37,6 +37,14 @@ struct CursorTraits {
 // with LoadCursor from a module are shared and need no holder.
 using Cursor = UniqueHandle<CursorTraits>;
 
+struct IconTraits {
+    using Handle = HICON;
+    static void Close(HICON icon) { ::DestroyIcon(icon); }
+};
+
+// An icon loaded at a size of its own (LoadImage without LR_SHARED).
+using Icon = UniqueHandle<IconTraits>;
+
 struct AcceleratorTraits {
     using Handle = HACCEL;
     static void Close(HACCEL table) { ::DestroyAcceleratorTable(table); }

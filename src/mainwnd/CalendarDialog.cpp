@@ -8,6 +8,7 @@
 #include "CWinApp.h"
 #include "DateKeys.h"
 #include "DeviceContexts.h"
+#include "MonitorDpi.h"
 #include "MonthFont.h"
 #include "ResourceLanguage.h"
 #include "StartupKeys.h"
@@ -58,8 +59,10 @@ bool CalendarDialog::OnInitDialog() {
     calendar_.holidayFile = ProgramFolderFile("Holiday.ini");
     calendar_.settingsFilePath = SettingsFilePath();
 
+    opening_ = true;
     PersistentDialog::OnInitDialog();
     SetFont(GetDialogFont(), true);
+    UseIconsOfDpi(WindowDpi());
 
     calendar_.titleTip = ReadTitleTip();
 
@@ -85,7 +88,34 @@ bool CalendarDialog::OnInitDialog() {
     StartDayChangeTimer(ShiftAndCtrlHeld());
     SetTimer(kSaveTimer, kSavePeriod);
     accelerators_ = ResourceLanguage::LoadAcceleratorResource(IDR_CALENDAR_ACCEL);
+    opening_ = false;
     return true;
+}
+
+void CalendarDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    FollowDpi(dpi);
+    UseIconsOfDpi(dpi);
+    // The tip is made again at the next paint, in the status font of the new scale.
+    EnableToolTips(false);
+    // While opening, the stored placement decides where the window lies.
+    if (!opening_) SetWindowPos(nullptr, suggested.left, suggested.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    FitToCalendar();
+    RequestRegionRebuild();
+}
+
+void CalendarDialog::UseIconsOfDpi(UINT dpi) {
+    HINSTANCE instance = ::GetModuleHandleA(nullptr);
+    const auto load = [&](int width, int height) {
+        return Icon(static_cast<HICON>(::LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), IMAGE_ICON,
+                                                    SystemMetricForDpi(width, dpi), SystemMetricForDpi(height, dpi), 0)));
+    };
+    Icon small = load(SM_CXSMICON, SM_CYSMICON);
+    Icon large = load(SM_CXICON, SM_CYICON);
+    // The window uses the icons until it is given others: the old ones go after.
+    Send(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.get()));
+    Send(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(large.get()));
+    smallIcon_ = std::move(small);
+    largeIcon_ = std::move(large);
 }
 
 void CalendarDialog::RecreateCalendar() {
@@ -191,6 +221,8 @@ ConfigSettings CalendarDialog::CurrentConfig() const {
 // second read of the file and no second round of changes to the window.
 void CalendarDialog::BeforeRestore() {
     if (::SystemParametersInfoA(SPI_GETICONTITLELOGFONT, sizeof logicalFont, &logicalFont, 0)) {
+        // The system gives it at its own pixels an inch.
+        logicalFont = FontAtDpi(logicalFont, SystemDpi(), WindowDpi());
         if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
     }
 }

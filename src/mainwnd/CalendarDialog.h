@@ -54,6 +54,10 @@ protected:
     // The month must be readable in the font (upright, every character it writes,
     // about the size asked for) and fit the work area of the monitor.
     bool IsUsableFont(HFONT font) override;
+    // The font, icons and tip made for the new scale, the window fitted to the
+    // calendar at the top-left of the suggested rectangle and its see-through
+    // region rebuilt.
+    void OnDpiChanged(UINT dpi, const RECT& suggested) override;
 
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     bool OnCommand(UINT id, UINT code, HWND control) override;
@@ -124,12 +128,16 @@ private:
     void DeleteSchedule();
     // The schedule editor on contextDate, disabling this window while it runs.
     void EditSchedule();
+    // Small and large icons at the metrics of that many pixels an inch.
+    void UseIconsOfDpi(UINT dpi);
     bool OnSetCursor();
     const char* ToolTipText();
 
     SeeThroughCalendarCtrl calendar_;
     SeeThroughLook look_;
     AcceleratorTable accelerators_;
+    Icon smallIcon_;
+    Icon largeIcon_;
     HCURSOR titleCursor_;  // shared resource cursor: not destroyed
     CustomColors customColors_;
     bool closeByEsc_ = false;
@@ -138,4 +146,5 @@ private:
     bool paintPosted_ = false;
     bool menuOpen_ = false;
     bool newDayPending_ = false;
+    bool opening_ = false;  // within OnInitDialog
 };

@@ -9,6 +9,7 @@
 #include "AnsiPath.h"
 #include "DateKeys.h"
 #include "DelayLoaded.h"
+#include "MonitorDpi.h"
 #include "MonthNavigation.h"
 #include "ResourceLanguage.h"
 #include "SafeSave.h"
@@ -63,7 +64,7 @@ void CalendarDialog::EditSchedule() {
 
 void CalendarDialog::ShowOptionsMenu(POINT point) {
     if (point.x == -1 && point.y == -1) {
-        point = {5, 5};
+        point = {ScaledForDpi(5, WindowDpi()), ScaledForDpi(5, WindowDpi())};
         ClientToScreen(point);
     }
     const Menu menu = ResourceLanguage::LoadMenuResource(IDR_OPTIONS_MENU);

@@ -7,6 +7,7 @@
 #include "CWinApp.h"
 #include "DelayLoaded.h"
 #include "DeviceContexts.h"
+#include "MonitorDpi.h"
 #include "SafeSave.h"
 #include "Win32Platform.h"
 
@@ -49,12 +50,6 @@ LogicalFontValue FromLogFont(const LOGFONTA& font) {
     value.pitchAndFamily = font.lfPitchAndFamily;
     value.SetFaceName(std::string(font.lfFaceName, strnlen(font.lfFaceName, sizeof font.lfFaceName)));
     return value;
-}
-
-// Pixels an inch of the screen the program draws on.
-int ScreenDpi() {
-    ClientDC screen(nullptr);
-    return screen ? ::GetDeviceCaps(screen.get(), LOGPIXELSY) : LogicalFontValue::kStoredDpi;
 }
 
 WINDOWPLACEMENT ToWindowPlacement(const WindowPlacementValue& value) {
@@ -101,6 +96,8 @@ HFONT PersistentDialog::GetDialogFont() const { return ownFont ? ownFont.get() :
 
 bool PersistentDialog::OnInitDialog() {
     CDialog::OnInitDialog();
+    dpi_ = DpiOfWindow(GetSafeHwnd());
+    TakeOverDialogScaling(GetSafeHwnd());
     // The font the window has now is the one to give back before it is destroyed;
     // an own font left from an earlier run of the dialog is about to be replaced.
     initialFont = GetFont();
@@ -119,6 +116,10 @@ bool PersistentDialog::IsUsableFont(HFONT) { return true; }
 
 LRESULT PersistentDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_ENDSESSION && wParam) StoreState();
+    if (message == WM_DPICHANGED && lParam) {
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
+    }
     return CDialog::WindowProc(message, wParam, lParam);
 }
 
@@ -139,16 +140,20 @@ void PersistentDialog::RestoreState() {
     // description then still holds the stored values, as the next save writes them.
     // One that can be created but not show the dialog is ignored as a whole.
     if (std::optional<LogicalFontValue> stored = settings.ReadFont()) {
-        logicalFont = ToLogFont(stored->AtDpi(LogicalFontValue::kStoredDpi, ScreenDpi()));
+        // Kept as read, to be saved back so; made at the window's pixels an inch.
+        fontAt96_ = ToLogFont(*stored);
+        logicalFont = FontAtDpi(fontAt96_, LogicalFontValue::kStoredDpi, dpi_);
         if (Font font = Font::Create(logicalFont)) {
             if (IsUsableFont(font.get())) {
                 UseOwnFont(std::move(font));
             } else {
                 DescribeOwnFont();
+                RememberFont();
             }
         }
     } else {
         DescribeOwnFont();
+        RememberFont();
     }
 
     const std::optional<WindowPlacementValue> storedPlacement = settings.ReadWindowPlacement();
@@ -171,7 +176,7 @@ bool PersistentDialog::StoreState() {
     dirty = false;
     return SaveSafely(SettingsFilePath(), [this](const std::string& copyPath) {
         SettingsFile settings(Win32Platform().profile, copyPath, sectionName);
-        settings.WriteFont(FromLogFont(logicalFont).AtDpi(ScreenDpi(), LogicalFontValue::kStoredDpi));
+        settings.WriteFont(FromLogFont(fontAt96_));
         if (std::optional<WINDOWPLACEMENT> current = GetWindowPlacement()) {
             settings.WriteWindowPlacement(FromWindowPlacement(*current));
         }
@@ -197,7 +202,10 @@ std::string PersistentDialog::FaceInUse() const {
 
 PersistentDialog::FontChoice PersistentDialog::ChooseDialogFont() {
     // The dialog edits a copy: Wine's writes the selection into it even when cancelled.
-    LOGFONTA chosen = logicalFont;
+    // It counts points at the system's pixels an inch: it gets and gives the font at
+    // those, so it shows the size the user sees on the window's monitor.
+    const UINT dialogDpi = SystemDpi();
+    LOGFONTA chosen = FontAtDpi(logicalFont, dpi_, dialogDpi);
     const std::string face = FaceInUse();
     if (!face.empty()) {
         std::memset(chosen.lfFaceName, 0, sizeof chosen.lfFaceName);
@@ -209,6 +217,7 @@ PersistentDialog::FontChoice PersistentDialog::ChooseDialogFont() {
     dialog.lpLogFont = &chosen;
     dialog.Flags = CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT;
     if (!ShowFontDialog(dialog)) return FontChoice::Cancelled;
+    chosen = FontAtDpi(chosen, dialogDpi, dpi_);
 
     // The system's character set, whatever the chosen font's own: the text the
     // dialog shows is in the system's code page.
@@ -220,9 +229,26 @@ PersistentDialog::FontChoice PersistentDialog::ChooseDialogFont() {
     if (!font) return FontChoice::Chosen;
     if (!IsUsableFont(font.get())) return FontChoice::Refused;
     logicalFont = chosen;
+    RememberFont();
     UseOwnFont(std::move(font));
     dirty = true;
     return FontChoice::Chosen;
+}
+
+void PersistentDialog::RememberFont() { fontAt96_ = FontAtDpi(logicalFont, dpi_, LogicalFontValue::kStoredDpi); }
+
+void PersistentDialog::FollowDpi(UINT dpi) {
+    if (dpi == 0 || dpi == dpi_) return;
+    dpi_ = dpi;
+    // Made from the size at 96, so that moves between monitors never add up rounding.
+    logicalFont = FontAtDpi(fontAt96_, LogicalFontValue::kStoredDpi, dpi);
+    if (Font font = Font::Create(logicalFont)) UseOwnFont(std::move(font));
+}
+
+void PersistentDialog::OnDpiChanged(UINT dpi, const RECT& suggested) {
+    FollowDpi(dpi);
+    SetWindowPos(nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void PersistentDialog::ToggleTopmost() {

@@ -33,6 +33,15 @@ protected:
     // The first step of RestoreState.
     virtual void BeforeRestore();
 
+    // The window moved to a monitor of other pixels an inch, or that monitor's scale
+    // changed: the base makes the font again for `dpi` and takes the rectangle the
+    // system suggests.
+    virtual void OnDpiChanged(UINT dpi, const RECT& suggested);
+    // The own font made again for `dpi`, from the font as read or chosen.
+    void FollowDpi(UINT dpi);
+    // The pixels an inch of the monitor the window is on, as last told.
+    UINT WindowDpi() const { return dpi_; }
+
     // Whether a stored font can show the dialog; an unusable one is ignored like an
     // incomplete "Font" value. The base takes every font.
     virtual bool IsUsableFont(HFONT font);
@@ -70,6 +79,8 @@ protected:
 
 private:
     void DescribeOwnFont();
+    // The font in use, at the window's pixels an inch, becomes the one to save.
+    void RememberFont();
     // The face the system made of the own font: the font dialog finds a face only by
     // a name it lists, and a substitute name such as "MS Shell Dlg" is none of them.
     std::string FaceInUse() const;
@@ -79,4 +90,8 @@ private:
     // Kept here rather than read back from WS_EX_TOPMOST: Wine leaves that bit set
     // on a popup without caption whatever it is told.
     bool topmost_ = false;
+    // The pixels an inch the own font is made for, and the font as read or chosen
+    // as a size at 96, which "Font" stores.
+    UINT dpi_ = USER_DEFAULT_SCREEN_DPI;
+    LOGFONTA fontAt96_{};
 };

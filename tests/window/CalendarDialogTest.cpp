@@ -279,6 +279,64 @@ TEST_F(CalendarDialogTest, TheSeeThroughLookComesAndGoesWithItsRegionAndColours)
     EXPECT_EQ(dialog.DoModal(), kStillOpen);
 }
 
+// The window dragged to a monitor of twice the scale and back, in the see-through
+// look: each time the calendar's font is made for the new scale, the window fits the
+// month at the top-left of the rectangle the system suggests, and the region is
+// rebuilt at the new size. The stored font stays the size at 96 it was.
+TEST_F(CalendarDialogTest, AMoveToAMonitorOfAnotherScaleRemakesTheCalendarForIt) {
+    Store("[Wispane Calendar]\r\nFont=-12,0,0,0,400,0,0,0,1,0,0,0,0\r\nFontFace=Tahoma\r\nConfig=1,1\r\n");
+    TestCalendarDialog dialog(nullptr);
+    const auto regionBox = [&] {
+        const Region region = Region::Rectangle({0, 0, 1, 1});
+        RECT box{};
+        if (::GetWindowRgn(dialog.GetSafeHwnd(), region.get()) != ERROR) ::GetRgnBox(region.get(), &box);
+        return box;
+    };
+    const auto moveTo = [&](UINT dpi, POINT topLeft) {
+        const RECT window = dialog.GetWindowRect();
+        // The system suggests the old size scaled; the month need not fit it exactly.
+        RECT suggested{topLeft.x, topLeft.y, topLeft.x + 2 * (window.right - window.left),
+                       topLeft.y + 2 * (window.bottom - window.top)};
+        dialog.Send(WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    };
+    const auto expectFitted = [&](int fontHeight, POINT topLeft) {
+        EXPECT_EQ(FontOf(Calendar(dialog)).lfHeight, fontHeight);
+        RECT oneMonth{};
+        ::SendMessageA(Calendar(dialog), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&oneMonth));
+        const RECT window = dialog.GetWindowRect();
+        EXPECT_EQ(window.left, topLeft.x);
+        EXPECT_EQ(window.top, topLeft.y);
+        EXPECT_EQ(window.right - window.left, oneMonth.right);
+        EXPECT_EQ(window.bottom - window.top, oneMonth.bottom);
+    };
+    RECT atStart{};
+    RECT regionAtStart{};
+    dialog.Then([&] {
+        atStart = dialog.GetWindowRect();
+        regionAtStart = regionBox();
+        EXPECT_GT(regionAtStart.bottom, 0) << "see-through from the start";
+        moveTo(2 * USER_DEFAULT_SCREEN_DPI, {40, 30});
+        expectFitted(-24, {40, 30});
+        EXPECT_GT(dialog.GetWindowRect().right - 40, 3 * (atStart.right - atStart.left) / 2);
+    });
+    dialog.Then([&] {
+        const RECT region = regionBox();
+        EXPECT_GT(region.right, (regionAtStart.right * 3) / 2) << "the region of the larger month";
+        EXPECT_GT(region.bottom, (regionAtStart.bottom * 3) / 2);
+        moveTo(USER_DEFAULT_SCREEN_DPI, {atStart.left, atStart.top});
+        expectFitted(-12, {atStart.left, atStart.top});
+    });
+    dialog.Then([&] {
+        const RECT window = dialog.GetWindowRect();
+        EXPECT_TRUE(::EqualRect(&window, &atStart)) << "back at the size it had";
+        const RECT region = regionBox();
+        EXPECT_TRUE(::EqualRect(&region, &regionAtStart));
+    });
+    dialog.ThenEnd(kStillOpen);
+    EXPECT_EQ(dialog.DoModal(), kStillOpen);
+    EXPECT_EQ(StoredValue(app_.GetProfileName(), "Font"), "-12,0,0,0,400,0,0,0,1,0,0,0,0");
+}
+
 // Each today mode fits the window to the today line; the same mode twice does
 // nothing; the today mark given twice leaves the style as it was.
 TEST_F(CalendarDialogTest, TodayModesFitTheWindowAndTheTodayMarkToggles) {

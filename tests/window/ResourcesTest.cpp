@@ -578,11 +578,13 @@ TEST(ImageResourcesTest, IconOffersSmallAndLargeFullColourImages) {
         WORD bitCount;
         std::memcpy(&bitCount, entry + 6, sizeof bitCount);
         EXPECT_EQ(bitCount, 32);
-        sizes.insert(entry[0]);
+        sizes.insert(entry[0] ? entry[0] : 256);
     }
-    EXPECT_EQ(sizes, (std::set<int>{16, 32, 48}));
+    // Every size a scaled screen asks for, from 16 at 100 % to 256.
+    const std::set<int> drawn{16, 20, 24, 32, 40, 48, 64, 256};
+    EXPECT_EQ(sizes, drawn);
 
-    for (int size : {16, 32}) {
+    for (int size : drawn) {
         IconHolder icon(static_cast<HICON>(
             LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME), IMAGE_ICON, size, size, 0)));
         ASSERT_TRUE(icon) << size;

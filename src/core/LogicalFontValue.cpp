@@ -19,23 +19,11 @@ std::int32_t Scaled(std::int32_t value, int numerator, int denominator) {
     const std::int64_t rounded = product >= 0 ? (product + half) / denominator : -((-product + half) / denominator);
     return static_cast<std::int32_t>(std::clamp<std::int64_t>(rounded, INT32_MIN, INT32_MAX));
 }
-constexpr int kPointsPerInch = 72;
-
-// The number of points a character height (negative) is at `dpi` when it is a
-// whole number of them, as the font dialog and the system's fonts make heights;
-// 0 for any other height.
-std::int32_t WholePoints(std::int32_t height, int dpi) {
-    if (height >= 0 || height == INT32_MIN) return 0;
-    const std::int32_t points = Scaled(-height, kPointsPerInch, dpi);
-    return points > 0 && Scaled(points, dpi, kPointsPerInch) == -height ? points : 0;
-}
 }  // namespace
 
 LogicalFontValue LogicalFontValue::AtDpi(int fromDpi, int toDpi) const {
     LogicalFontValue scaled = *this;
-    if (fromDpi <= 0 || toDpi <= 0 || fromDpi == toDpi) return scaled;
-    const std::int32_t points = WholePoints(height, fromDpi);
-    scaled.height = points ? -Scaled(points, toDpi, kPointsPerInch) : Scaled(height, toDpi, fromDpi);
+    scaled.height = Scaled(height, toDpi, fromDpi);
     scaled.width = Scaled(width, toDpi, fromDpi);
     return scaled;
 }

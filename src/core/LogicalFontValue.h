@@ -36,11 +36,9 @@ struct LogicalFontValue {
     std::string Format() const;
 
     // Stores at most kFaceNameSize - 1 bytes of `name`, zero-filling the rest.
-    // The same size at `toDpi` pixels an inch. A character height of whole points
-    // at `fromDpi` (as the font dialog and the system's fonts give: 11 pixels are
-    // 8 points at 96) is that many points at `toDpi`, so that a size means what
-    // the system means by it at every scale; any other height, and the width,
-    // are scaled in proportion. Both round half away from zero, as MulDiv does.
+    // The same size at `toDpi` pixels an inch: height and width scaled from
+    // `fromDpi`, rounded half away from zero as MulDiv rounds. A height scaled up
+    // and back down again is the height it was.
     LogicalFontValue AtDpi(int fromDpi, int toDpi) const;
 
     void SetFaceName(std::string_view name);

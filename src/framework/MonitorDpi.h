@@ -11,7 +11,7 @@ UINT SystemDpi();
 UINT DpiOfWindow(HWND window);
 // A system metric (SM_CXSMICON, SM_CXVSCROLL ...) at the given pixels an inch.
 int SystemMetricForDpi(int index, UINT dpi);
-// The same font at `toDpi`: whole points stay whole points, other sizes scale.
+// The same font at `toDpi`: its height and width scaled, as the system scales its own fonts.
 LOGFONTA FontAtDpi(LOGFONTA font, UINT fromDpi, UINT toDpi);
 // A length of 96-DPI pixels at the given pixels an inch.
 inline int ScaledForDpi(int length, UINT dpi) { return ::MulDiv(length, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI); }

@@ -1,5 +1,7 @@
 #include "IcsText.h"
 
+#include <cctype>
+
 namespace ics {
 
 namespace {
@@ -7,6 +9,20 @@ namespace {
 constexpr std::size_t kMaxFoldedOctets = 75;
 
 bool IsUtf8Continuation(char octet) { return (static_cast<unsigned char>(octet) & 0xC0) == 0x80; }
+
+std::string UpperAscii(std::string_view text) {
+    std::string upper(text);
+    for (char& c : upper) {
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    }
+    return upper;
+}
+
+// The end of a name: letters, digits and '-' only (section 3.1).
+std::size_t NameEnd(std::string_view line, std::size_t at) {
+    while (at < line.size() && (std::isalnum(static_cast<unsigned char>(line[at])) || line[at] == '-')) ++at;
+    return at;
+}
 
 }  // namespace
 
@@ -30,6 +46,42 @@ std::optional<std::vector<std::string>> UnfoldLines(std::string_view file, std::
         if (!lines.empty() && lines.back().size() > maxLine) return std::nullopt;
     }
     return lines;
+}
+
+std::optional<std::string> ContentLine::Parameter(std::string_view wanted) const {
+    for (const auto& [key, value] : parameters) {
+        if (key == wanted) return value;
+    }
+    return std::nullopt;
+}
+
+std::optional<ContentLine> ParseContentLine(std::string_view line) {
+    ContentLine parsed;
+    std::size_t at = NameEnd(line, 0);
+    if (at == 0) return std::nullopt;
+    parsed.name = UpperAscii(line.substr(0, at));
+    while (at < line.size() && line[at] == ';') {
+        const std::size_t keyEnd = NameEnd(line, at + 1);
+        if (keyEnd == at + 1 || keyEnd >= line.size() || line[keyEnd] != '=') return std::nullopt;
+        std::string key = UpperAscii(line.substr(at + 1, keyEnd - at - 1));
+        std::string value;
+        at = keyEnd + 1;
+        // A value list (a,b) stays one text; quotes guard ':' ';' ','.
+        while (at < line.size() && line[at] != ';' && line[at] != ':') {
+            if (line[at] == '"') {
+                const std::size_t close = line.find('"', at + 1);
+                if (close == std::string_view::npos) return std::nullopt;
+                value.append(line.substr(at + 1, close - at - 1));
+                at = close + 1;
+            } else {
+                value += line[at++];
+            }
+        }
+        parsed.parameters.emplace_back(std::move(key), std::move(value));
+    }
+    if (at >= line.size() || line[at] != ':') return std::nullopt;
+    parsed.value = std::string(line.substr(at + 1));
+    return parsed;
 }
 
 std::string FoldLine(std::string_view line) {

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 // The text layer of iCalendar files (RFC 5545, section 3.1 and 3.3.11): content
@@ -18,6 +19,19 @@ constexpr std::size_t kMaxUnfoldedLine = 64 * 1024;
 // a blank or tab joined to the line before without that blank. Empty lines are
 // dropped. Nothing when a line is longer than maxLine octets unfolded.
 std::optional<std::vector<std::string>> UnfoldLines(std::string_view file, std::size_t maxLine = kMaxUnfoldedLine);
+
+// A content line split into its name, parameters and value (section 3.1). Names
+// and parameter names are upper-cased; a quoted parameter value loses its quotes.
+struct ContentLine {
+    std::string name;
+    std::vector<std::pair<std::string, std::string>> parameters;
+    std::string value;
+
+    // The value of the named parameter (upper case), or nothing.
+    std::optional<std::string> Parameter(std::string_view name) const;
+};
+// Nothing for a line without a name or without the colon before its value.
+std::optional<ContentLine> ParseContentLine(std::string_view line);
 
 // A content line as written: CRLF ends, folded so that no line has more than 75
 // octets, never inside a UTF-8 sequence.

@@ -44,3 +44,20 @@ TEST(IcsText, TextEscapesRoundTrip) {
     EXPECT_EQ(ics::UnescapeText(ics::EscapeText(note)), "Dentist; bring card, \\ form\nsecond line");
     EXPECT_EQ(ics::UnescapeText("a\\Nb\\:c\\"), "a\nb:c\\") << "capital N, an unknown escape, a lone backslash";
 }
+
+// Names and parameters as real calendars write them: any case, quoted values with
+// colons, value lists; a line without its colon is no content line.
+TEST(IcsText, ContentLinesSplitIntoNameParametersAndValue) {
+    const auto line = ics::ParseContentLine("dtStart;tzid=\"Europe/Berlin: Summer\";Value=DATE-TIME:20261210T090000");
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->name, "DTSTART");
+    EXPECT_EQ(line->Parameter("TZID"), "Europe/Berlin: Summer");
+    EXPECT_EQ(line->Parameter("VALUE"), "DATE-TIME");
+    EXPECT_FALSE(line->Parameter("RANGE"));
+    EXPECT_EQ(line->value, "20261210T090000");
+    EXPECT_EQ(ics::ParseContentLine("EXDATE;VALUE=DATE:20261224,20261231")->value, "20261224,20261231");
+    EXPECT_EQ(ics::ParseContentLine("SUMMARY:a:b;c")->value, "a:b;c");
+    for (const char* bad : {"", ":value", "SUMMARY", "DTSTART;TZID=\"open:1", "DTSTART;=x:1", "DT START:1"}) {
+        EXPECT_FALSE(ics::ParseContentLine(bad)) << bad;
+    }
+}

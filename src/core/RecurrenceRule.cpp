@@ -99,15 +99,17 @@ std::optional<RecurrenceRule> RecurrenceRule::Parse(std::string_view value) {
     return rule;
 }
 
+bool RecurrenceRule::NamesMonthDay(int day, int daysInMonth) const {
+    // -1 is the month's last day.
+    return std::any_of(byMonthDay_.begin(), byMonthDay_.end(),
+                       [&](int listed) { return listed == day || daysInMonth + listed + 1 == day; });
+}
+
 bool RecurrenceRule::KeptByFilters(const COleDateTime& day) const {
     if (!byMonth_.empty() && std::find(byMonth_.begin(), byMonth_.end(), day.GetMonth()) == byMonth_.end()) return false;
     if (frequency_ == Frequency::Daily || frequency_ == Frequency::Weekly) {
         if (!byMonthDay_.empty()) {
-            const int last = COleDateTime::DaysInMonth(day.GetYear(), day.GetMonth());
-            const bool listed = std::any_of(byMonthDay_.begin(), byMonthDay_.end(), [&](int d) {
-                return d == day.GetDay() || last + d + 1 == day.GetDay();
-            });
-            if (!listed) return false;
+            if (!NamesMonthDay(day.GetDay(), COleDateTime::DaysInMonth(day.GetYear(), day.GetMonth()))) return false;
         }
         if (frequency_ == Frequency::Daily && !byDay_.empty()) {
             return std::any_of(byDay_.begin(), byDay_.end(),
@@ -127,10 +129,7 @@ void RecurrenceRule::DaysOfMonth(int year, int month, const COleDateTime& start,
     for (int day = 1; day <= last; ++day) {
         const COleDateTime date = first + (day - 1);
         bool named = byMonthDay_.empty() && byDay_.empty() && day == start.GetDay();
-        if (!byMonthDay_.empty()) {
-            named = std::any_of(byMonthDay_.begin(), byMonthDay_.end(),
-                                [&](int d) { return d == day || last + d + 1 == day; });
-        }
+        if (!byMonthDay_.empty()) named = NamesMonthDay(day, last);
         if (!byDay_.empty() && (byMonthDay_.empty() || named)) {
             const int nth = (day - 1) / 7 + 1;
             const int nthFromEnd = -((last - day) / 7 + 1);

@@ -34,6 +34,8 @@ private:
     void CandidatesOf(const COleDateTime& day, const COleDateTime& start, std::vector<COleDateTime>& out) const;
     void DaysOfMonth(int year, int month, const COleDateTime& start, std::vector<COleDateTime>& out) const;
     bool KeptByFilters(const COleDateTime& day) const;
+    // Whether BYMONTHDAY lists the day, counted from either end of its month.
+    bool NamesMonthDay(int day, int daysInMonth) const;
 
     Frequency frequency_ = Frequency::Daily;
     int interval_ = 1;

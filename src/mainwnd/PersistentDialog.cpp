@@ -130,6 +130,7 @@ void PersistentDialog::UseOwnFont(Font font) {
 
 void PersistentDialog::DescribeOwnFont() {
     if (std::optional<LOGFONTA> description = Font::Describe(ownFont.get())) logicalFont = *description;
+    RememberFont();
 }
 
 void PersistentDialog::RestoreState() {
@@ -148,12 +149,10 @@ void PersistentDialog::RestoreState() {
                 UseOwnFont(std::move(font));
             } else {
                 DescribeOwnFont();
-                RememberFont();
             }
         }
     } else {
         DescribeOwnFont();
-        RememberFont();
     }
 
     const std::optional<WindowPlacementValue> storedPlacement = settings.ReadWindowPlacement();

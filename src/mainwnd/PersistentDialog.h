@@ -78,6 +78,7 @@ protected:
     void UseOwnFont(Font font);
 
 private:
+    // The own font becomes the font in use and the one to save.
     void DescribeOwnFont();
     // The font in use, at the window's pixels an inch, becomes the one to save.
     void RememberFont();

@@ -14,6 +14,7 @@ import time
 import unittest
 
 from e2e_support import SETTINGS, Program, size_of, wait_for
+from schedule_e2e import xdotool
 
 SCALES = (96, 120, 144, 192)
 DESKTOP_KEY = r"HKCU\Control Panel\Desktop"
@@ -36,10 +37,6 @@ def use_scale(dpi):
     # the probe race to start them.
     subprocess.run(["wine", "reg", "query", DESKTOP_KEY, "/v", "LogPixels"], stdin=subprocess.DEVNULL,
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, env=dict(os.environ, WINEDEBUG="-all"))
-
-
-def xdotool(*arguments):
-    subprocess.run(["xdotool", *arguments], check=True)
 
 
 def is_ink(rgb):

@@ -19,4 +19,7 @@ public:
     // Seconds since 1970-01-01 00:00 UTC of a local wall-clock time in the platform's time zone
     // (whole seconds; milliseconds and the weekday are ignored); -1 if it cannot be converted.
     virtual long long SecondsSinceEpoch(const LocalTime& local) const = 0;
+    // The local wall-clock time of a moment given in seconds since 1970-01-01 00:00 UTC;
+    // year 0 if it cannot be converted.
+    virtual LocalTime LocalTimeAt(long long secondsSinceEpoch) const = 0;
 };

@@ -21,4 +21,7 @@ public:
     // system); characters the code page lacks become '?'.
     virtual std::string SystemTextFromUtf8(std::string_view utf8) const = 0;
     virtual std::string Utf8FromSystemText(std::string_view text) const = 0;
+    // The same conversion to the code page, with the system's best fit for a
+    // character it lacks ("ā" becomes "a") and '?' where there is none.
+    virtual std::string SystemTextLikeUtf8(std::string_view utf8) const = 0;
 };

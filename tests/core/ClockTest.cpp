@@ -49,6 +49,16 @@ TEST_P(ClockTest, SecondsSinceEpochOfNowIsTheCLibraryTime) {
     EXPECT_LE(std::llabs(TheClock().SecondsSinceEpoch(TheClock().Now()) - expected), 2);
 }
 
+// Local time to UTC and back gives the same wall clock, daylight-saving days included.
+TEST_P(ClockTest, LocalTimeAtUndoesSecondsSinceEpoch) {
+    for (const LocalTime& time : {Local(2025, 1, 15, 12, 0), Local(2025, 7, 15, 23, 59, 59), Local(2025, 3, 30, 0, 0),
+                                  Local(2025, 11, 2, 0, 30)}) {
+        const LocalTime back = TheClock().LocalTimeAt(TheClock().SecondsSinceEpoch(time));
+        EXPECT_EQ(SecondsOf(back), SecondsOf(time)) << time.month << '-' << time.day << ' ' << time.hour;
+        EXPECT_EQ(back.dayOfWeek, time.dayOfWeek);
+    }
+}
+
 TEST(ClockComparison, PortableClockAgreesWithWin32) {
     const std::vector<NamedPlatform> platforms = AllTestPlatforms();
     if (platforms.size() < 2) GTEST_SKIP() << "only one set of services in this build";

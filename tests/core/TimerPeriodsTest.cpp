@@ -30,6 +30,8 @@ public:
         const int offset = changed ? offsetAfter_ : offsetBefore_;
         return (day.Serial() - 25569LL) * 86400 + (t.hour - offset) * 3600LL + t.minute * 60 + t.second;
     }
+    // The periods never turn a moment back into a wall-clock time.
+    LocalTime LocalTimeAt(long long) const override { return {}; }
 
 private:
     LocalTime now_;

@@ -43,6 +43,12 @@ public:
         const long long days = COleDateTime(t.year, t.month, t.day).Serial() - 25569LL;
         return days * 86400 + t.hour * 3600 + t.minute * 60 + t.second;
     }
+    LocalTime LocalTimeAt(long long seconds) const override {
+        const COleDateTime day = COleDateTime::FromSerial(static_cast<std::int32_t>(seconds / 86400 + 25569));
+        const int second = static_cast<int>(seconds % 86400);
+        return {day.GetYear(), day.GetMonth(), day.GetDay(), day.GetDayOfWeek() - 1, second / 3600, second / 60 % 60,
+                second % 60, 0};
+    }
 
 private:
     LocalTime now_;

@@ -9,6 +9,19 @@
 
 namespace {
 
+// The bare letters of U+00C0 ... U+017F; a blank where there is none.
+constexpr std::u16string_view kLatinBaseLetters =
+    u"AAAAAA CEEEEIIII NOOOOO OUUUUY  aaaaaa ceeeeiiii nooooo ouuuuy y"
+    u"AaAaAaCcCcCcCcDdDdEeEeEeEeEeGgGgGgGgHhHhIiIiIiIiIi  JjKk LlLlLlLlLlNnNnNn   OoOoOo  RrRrRrSsSsSsSsTtTtTt"
+    u"UuUuUuUuUuUuWwYyYZzZzZz ";
+static_assert(kLatinBaseLetters.size() == 0x180 - 0xC0);
+
+char16_t LatinBaseLetter(char16_t character) {
+    if (character < 0xC0 || character >= 0x180) return 0;
+    const char16_t base = kLatinBaseLetters[character - 0xC0];
+    return base == u' ' ? 0 : base;
+}
+
 constexpr char16_t kCp932Default = u'\u30FB';
 
 bool IsCp932Lead(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
@@ -126,4 +139,13 @@ std::u16string CodePage::ToUtf16(std::string_view text) const {
 
 std::string CodePage::FromUtf16(std::u16string_view text) const {
     return singleByte_ != nullptr ? SingleByteFromUtf16(*singleByte_, text) : Cp932FromUtf16(text);
+}
+
+std::string CodePage::FromUtf16BestFit(std::u16string_view text) const {
+    std::u16string fitted(text);
+    for (char16_t& character : fitted) {
+        const char16_t base = LatinBaseLetter(character);
+        if (base != 0 && FromUtf16(std::u16string_view(&character, 1)) == "?") character = base;
+    }
+    return FromUtf16(fitted);
 }

@@ -18,6 +18,9 @@ public:
     unsigned Id() const { return id_; }
     std::u16string ToUtf16(std::string_view text) const;
     std::string FromUtf16(std::u16string_view text) const;
+    // The same, except that a Latin letter with a diacritic the code page lacks
+    // becomes its bare letter, as Win32's best fit turns "ā" into "a".
+    std::string FromUtf16BestFit(std::u16string_view text) const;
 
 private:
     unsigned id_;

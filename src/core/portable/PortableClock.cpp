@@ -3,16 +3,17 @@
 #include <chrono>
 #include <ctime>
 
-LocalTime PortableClock::Now() const {
-    const auto now = std::chrono::system_clock::now();
-    const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
+namespace {
+
+// The C library's local time of `seconds`; year 0 when it has none.
+LocalTime LocalTimeOf(std::time_t seconds, int milliseconds) {
     std::tm local{};
 #ifdef _WIN32
-    localtime_s(&local, &seconds);
+    const bool converted = localtime_s(&local, &seconds) == 0;
 #else
-    localtime_r(&seconds, &local);
+    const bool converted = localtime_r(&seconds, &local) != nullptr;
 #endif
-    const auto sinceEpoch = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
+    if (!converted) return {};
     return {.year = local.tm_year + 1900,
             .month = local.tm_mon + 1,
             .day = local.tm_mday,
@@ -20,7 +21,19 @@ LocalTime PortableClock::Now() const {
             .hour = local.tm_hour,
             .minute = local.tm_min,
             .second = local.tm_sec,
-            .milliseconds = static_cast<int>(sinceEpoch.count() % 1000)};
+            .milliseconds = milliseconds};
+}
+
+}  // namespace
+
+LocalTime PortableClock::Now() const {
+    const auto now = std::chrono::system_clock::now();
+    const auto sinceEpoch = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch());
+    return LocalTimeOf(std::chrono::system_clock::to_time_t(now), static_cast<int>(sinceEpoch.count() % 1000));
+}
+
+LocalTime PortableClock::LocalTimeAt(long long secondsSinceEpoch) const {
+    return LocalTimeOf(static_cast<std::time_t>(secondsSinceEpoch), 0);
 }
 
 long long PortableClock::SecondsSinceEpoch(const LocalTime& local) const {

@@ -6,4 +6,5 @@ class PortableClock : public Clock {
 public:
     LocalTime Now() const override;
     long long SecondsSinceEpoch(const LocalTime& local) const override;
+    LocalTime LocalTimeAt(long long secondsSinceEpoch) const override;
 };

@@ -24,6 +24,10 @@ std::string PortableLocaleFacts::SystemTextFromUtf8(std::string_view utf8) const
     return codePage_.FromUtf16(Utf16FromUtf8(utf8));
 }
 
+std::string PortableLocaleFacts::SystemTextLikeUtf8(std::string_view utf8) const {
+    return codePage_.FromUtf16BestFit(Utf16FromUtf8(utf8));
+}
+
 std::string PortableLocaleFacts::Utf8FromSystemText(std::string_view text) const {
     return Utf8FromUtf16(codePage_.ToUtf16(text));
 }

@@ -16,6 +16,7 @@ public:
     std::string TimeSeparator() const override { return std::string(user_.timeSeparator); }
     unsigned AnsiCodePage() const override { return codePage_.Id(); }
     std::string SystemTextFromUtf8(std::string_view utf8) const override;
+    std::string SystemTextLikeUtf8(std::string_view utf8) const override;
     std::string Utf8FromSystemText(std::string_view text) const override;
 
 private:

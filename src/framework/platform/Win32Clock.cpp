@@ -26,10 +26,13 @@ LocalTime Win32Clock::Now() const {
             .milliseconds = now.wMilliseconds};
 }
 
+namespace {
+// FILETIME counts 100-nanosecond units from 1601-01-01 UTC.
+constexpr long long kUnitsPerSecond = 10'000'000;
+constexpr long long kSecondsFrom1601To1970 = 11'644'473'600;
+}  // namespace
+
 long long Win32Clock::SecondsSinceEpoch(const LocalTime& local) const {
-    // FILETIME counts 100-nanosecond units from 1601-01-01 UTC.
-    constexpr long long kUnitsPerSecond = 10'000'000;
-    constexpr long long kSecondsFrom1601To1970 = 11'644'473'600;
     // Milliseconds below a second leave the whole seconds as they are.
     const SYSTEMTIME localTime = SystemTimeOf(local);
     SYSTEMTIME utc{};
@@ -39,4 +42,22 @@ long long Win32Clock::SecondsSinceEpoch(const LocalTime& local) const {
     const long long since1601 =
         static_cast<long long>((static_cast<unsigned long long>(units.dwHighDateTime) << 32) | units.dwLowDateTime);
     return since1601 / kUnitsPerSecond - kSecondsFrom1601To1970;
+}
+
+LocalTime Win32Clock::LocalTimeAt(long long secondsSinceEpoch) const {
+    const long long since1601 = secondsSinceEpoch + kSecondsFrom1601To1970;
+    if (since1601 < 0) return {};
+    const unsigned long long units = static_cast<unsigned long long>(since1601) * kUnitsPerSecond;
+    const FILETIME time{.dwLowDateTime = static_cast<DWORD>(units), .dwHighDateTime = static_cast<DWORD>(units >> 32)};
+    SYSTEMTIME utc{};
+    SYSTEMTIME local{};
+    if (!FileTimeToSystemTime(&time, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return {};
+    return {.year = local.wYear,
+            .month = local.wMonth,
+            .day = local.wDay,
+            .dayOfWeek = local.wDayOfWeek,
+            .hour = local.wHour,
+            .minute = local.wMinute,
+            .second = local.wSecond,
+            .milliseconds = 0};
 }

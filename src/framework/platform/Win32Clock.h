@@ -11,4 +11,5 @@ class Win32Clock : public Clock {
 public:
     LocalTime Now() const override;
     long long SecondsSinceEpoch(const LocalTime& local) const override;
+    LocalTime LocalTimeAt(long long secondsSinceEpoch) const override;
 };

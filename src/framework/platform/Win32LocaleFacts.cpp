@@ -44,6 +44,10 @@ std::string Win32LocaleFacts::SystemTextFromUtf8(std::string_view utf8) const {
     return MultiByteFromWide(CP_ACP, WC_NO_BEST_FIT_CHARS, WideFromMultiByte(CP_UTF8, utf8));
 }
 
+std::string Win32LocaleFacts::SystemTextLikeUtf8(std::string_view utf8) const {
+    return MultiByteFromWide(CP_ACP, 0, WideFromMultiByte(CP_UTF8, utf8));
+}
+
 std::string Win32LocaleFacts::Utf8FromSystemText(std::string_view text) const {
     return MultiByteFromWide(CP_UTF8, 0, WideFromMultiByte(CP_ACP, text));
 }

@@ -12,5 +12,6 @@ public:
     std::string TimeSeparator() const override;
     unsigned AnsiCodePage() const override;
     std::string SystemTextFromUtf8(std::string_view utf8) const override;
+    std::string SystemTextLikeUtf8(std::string_view utf8) const override;
     std::string Utf8FromSystemText(std::string_view text) const override;
 };

@@ -58,6 +58,25 @@ bool ScheduleStore::Erase(const std::string& key, const std::string& text) {
     return true;
 }
 
+void ScheduleStore::SetTexts(const std::vector<ScheduleRow>& rows) {
+    std::map<std::string, std::size_t, MultibyteLess> firstLines(entries_.key_comp());
+    for (std::size_t index = 0; index < lines_.size(); ++index) {
+        firstLines.emplace(ScheduleRowFromLine(lines_[index]).date, index);
+    }
+    for (const ScheduleRow& row : rows) {
+        const auto [found, added] = firstLines.emplace(row.date, lines_.size());
+        if (added) {
+            lines_.push_back("Schedule=" + row.date + "," + row.name);
+        } else {
+            // The line keeps its own key name.
+            std::string& line = lines_[found->second];
+            const std::size_t equals = line.find('=');
+            line = (equals == std::string::npos ? std::string() : line.substr(0, equals + 1)) + row.date + "," + row.name;
+        }
+    }
+    IndexLines();
+}
+
 const std::vector<std::int32_t>& ScheduleStore::KeyDates(const DateKeys& keys) const {
     if (!keyDates_) {
         std::vector<std::int32_t> dates;

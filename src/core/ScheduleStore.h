@@ -7,6 +7,7 @@
 
 #include "MultibyteLess.h"
 #include "PrivateProfile.h"
+#include "ScheduleRows.h"
 
 class DateKeys;
 struct Platform;
@@ -30,6 +31,9 @@ public:
     // Removes the first line of the date `key` whose text is `text`, and only that
     // line; false when there is none. A later line of the date then gives its text.
     bool Erase(const std::string& key, const std::string& text);
+    // Gives each row's date the row's text: the first line of the date takes it, or
+    // a new line is added for a date without one.
+    void SetTexts(const std::vector<ScheduleRow>& rows);
     // The section as the store writes it: every line as read, stably sorted by the
     // key text of its date, so lines of one date keep their order.
     std::vector<std::string> SectionLines() const;

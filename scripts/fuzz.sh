@@ -8,7 +8,7 @@
 #
 # --seconds N  each target runs N seconds (default 1800)
 # --runs N     each target runs N executions instead, however long they take
-# TARGET       FuzzHolidayRules, FuzzScheduleLines, FuzzSettingsValues (default: all)
+# TARGET       FuzzHolidayRules, FuzzIcsReader, FuzzScheduleLines, FuzzSettingsValues (default: all)
 #
 # scripts/test.sh sources this file for the functions below; only a run of its
 # own does the campaign. Run it niced on a shared machine: nice -n 19 scripts/fuzz.sh

@@ -1,6 +1,6 @@
 # The release: WispaneCalendar-<version>-win64.zip, made by the "package" target
 # of the windows preset. It holds one folder, WispaneCalendar, with the program,
-# Holiday.ini and the two read-me files: the program keeps its settings beside
+# its command-line twin for iCalendar files, Holiday.ini and the two read-me files: the program keeps its settings beside
 # itself, so it must live in a folder of its own, and unpacking a later release
 # over that folder keeps the settings file, which the zip does not carry.
 # Only the install rules of the default component go in (the holiday tool is

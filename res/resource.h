@@ -46,6 +46,8 @@
 #define ID_TODAY_HIDE                   32793
 #define ID_TODAY_DATE_ONLY              32794
 #define ID_TODAY_TIME_ALSO              32795
+#define ID_EXPORT_SCHEDULES             32796
+#define ID_IMPORT_SCHEDULES             32797
 #define ID_WEB_PAGE                     32914
 #define ID_APP_EXIT                     57665
 #define ID_HELP                         57670
@@ -63,6 +65,29 @@
 #define IDS_SCHEDULES_NOT_SAVED         178   // %s: the settings file
 #define IDS_WEB_PAGE                    212
 #define IDS_LANGUAGE_CODE               500   // "EN" or "JA": names the help file ReadMe%s.txt
+
+// The iCalendar commands: the file types of their dialogs ("name|pattern|..."),
+// the lines of an import's report (%u: a count, %s: the file) and its failures.
+#define IDS_ICS_FILE_TYPES              700
+#define IDS_ICS_DEFAULT_NAME            701
+#define IDS_EXPORT_DONE                 702
+#define IDS_EXPORT_FAILED               703
+#define IDS_ICS_UNREADABLE              704
+#define IDS_ICS_NOT_ICALENDAR           705
+#define IDS_ICS_DAMAGED                 706
+#define IDS_ICS_TOO_MANY_DAYS           707
+#define IDS_IMPORT_FROM                 710
+#define IDS_IMPORT_ADDED                711
+#define IDS_IMPORT_JOINED               712
+#define IDS_IMPORT_PRESENT              713
+#define IDS_IMPORT_SKIPPED              714
+#define IDS_IMPORT_CANCELLED            715
+#define IDS_IMPORT_UNDATED              716
+#define IDS_IMPORT_UNTITLED             717
+#define IDS_IMPORT_OUT_OF_WINDOW        718
+#define IDS_IMPORT_FIRST_ONLY           719
+#define IDS_IMPORT_CUT_SHORT            720
+#define IDS_IMPORT_GUESSED_ZONE         721
 
 // Texts of a link that could not be opened: the prefix, the text for a result code
 // that has none of its own, and one text per shell result code at IDS_LINK_ERROR_BASE + code.

@@ -14,6 +14,16 @@ BOOL ShowColorDialog(CHOOSECOLORA& dialog) {
     return chooseColor && chooseColor(&dialog);
 }
 
+BOOL ShowOpenFileDialog(OPENFILENAMEW& dialog) {
+    static const auto open = LoadSystemProcedure<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetOpenFileNameW");
+    return open && open(&dialog);
+}
+
+BOOL ShowSaveFileDialog(OPENFILENAMEW& dialog) {
+    static const auto save = LoadSystemProcedure<BOOL(WINAPI*)(OPENFILENAMEW*)>("comdlg32.dll", "GetSaveFileNameW");
+    return save && save(&dialog);
+}
+
 INT_PTR ShellOpen(const char* file, int showCommand) {
     using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR, LPCSTR, INT);
     static const auto shellExecute = LoadSystemProcedure<ShellExecuteFunction>("shell32.dll", "ShellExecuteA");

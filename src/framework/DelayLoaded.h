@@ -8,6 +8,9 @@
 
 BOOL ShowFontDialog(CHOOSEFONTA& dialog);
 BOOL ShowColorDialog(CHOOSECOLORA& dialog);
+// The system's Open and Save As dialogs.
+BOOL ShowOpenFileDialog(OPENFILENAMEW& dialog);
+BOOL ShowSaveFileDialog(OPENFILENAMEW& dialog);
 // ShellExecuteA with the "open" verb and no parameters or folder: its result code,
 // above 32 for success; SE_ERR_DLLNOTFOUND without the shell.
 INT_PTR ShellOpen(const char* file, int showCommand);

@@ -84,12 +84,17 @@ Menu LoadMenuResource(UINT id) {
     return Menu(data.empty() ? nullptr : ::LoadMenuIndirectA(data.data()));
 }
 
-std::optional<std::string> LoadStringResource(UINT id) {
+std::wstring LoadWideStringOrEmpty(UINT id) {
     const UINT index = id % 16;
     auto hasString = [index](std::span<const BYTE> block) { return !StringInBlock(block, index).empty(); };
     std::span<const BYTE> block = FindFirst(RT_STRING, MAKEINTRESOURCEA(id / 16 + 1), hasString);
-    if (block.empty()) return std::nullopt;
-    return MultiByteFromWide(CP_ACP, 0, StringInBlock(block, index));
+    return block.empty() ? std::wstring() : StringInBlock(block, index);
+}
+
+std::optional<std::string> LoadStringResource(UINT id) {
+    const std::wstring text = LoadWideStringOrEmpty(id);
+    if (text.empty()) return std::nullopt;
+    return MultiByteFromWide(CP_ACP, 0, text);
 }
 
 AcceleratorTable LoadAcceleratorResource(UINT id) {

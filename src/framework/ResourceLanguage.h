@@ -28,6 +28,8 @@ Menu LoadMenuResource(UINT id);
 std::optional<std::string> LoadStringResource(UINT id);
 // The same, empty where there is none.
 inline std::string LoadStringOrEmpty(UINT id) { return LoadStringResource(id).value_or(std::string()); }
+// The same in UTF-16, for the calls that take it; empty where there is none.
+std::wstring LoadWideStringOrEmpty(UINT id);
 
 AcceleratorTable LoadAcceleratorResource(UINT id);
 

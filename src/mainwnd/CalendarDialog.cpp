@@ -11,6 +11,7 @@
 #include "MonitorDpi.h"
 #include "MonthFont.h"
 #include "ResourceLanguage.h"
+#include "ScheduleFileExchange.h"
 #include "StartupKeys.h"
 #include "VersionInfo.h"
 #include "Win32Platform.h"
@@ -344,6 +345,12 @@ bool CalendarDialog::OnCommand(UINT id, UINT code, HWND control) {
         return true;
     case ID_CLOSE_BY_ESC:
         ToggleCloseByEsc();
+        return true;
+    case ID_EXPORT_SCHEDULES:
+        ScheduleFileExchange(*this, SettingsFilePath()).Export();
+        return true;
+    case ID_IMPORT_SCHEDULES:
+        if (ScheduleFileExchange(*this, SettingsFilePath()).Import()) RefreshSchedules();
         return true;
     case ID_HELP:
         OpenHelp();

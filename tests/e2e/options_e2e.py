@@ -171,7 +171,7 @@ class OptionsMenu(unittest.TestCase):
         options.menu_by_mouse("m")  # No Today Mark: the mark shows
         wait_for(lambda: program.snapshot().pixels != today.pixels, "the today mark")
 
-        options.menu_by_mouse(*["Up"] * 8, "Return")  # Always on Top
+        options.menu_by_mouse(*["Up"] * 10, "Return")  # Always on Top
         options.menu_by_mouse("e")  # Close by Esc Key
         wait_for(lambda: [config(program)[i] for i in (0, 2, 4, 5, 8)] == ["0", "1", "0", "0", "1"],
                  "on top off, close by Esc on, today line with the time and the today mark, saved")

@@ -12,7 +12,7 @@ import zipfile
 from e2e_support import PROGRAM, SECTION, SETTINGS, Program, faked_clock, is_red_digit, wine_env
 
 FOLDER = "WispaneCalendar"
-CONTENTS = [PROGRAM, "Holiday.ini", "ReadMeEN.txt", "ReadMeJA.txt"]
+CONTENTS = [PROGRAM, "wispane-ics.exe", "Holiday.ini", "ReadMeEN.txt", "ReadMeJA.txt"]
 
 
 def drive_c():
@@ -82,7 +82,7 @@ class Release(unittest.TestCase):
     def test_the_unpacked_release_runs_from_any_folder_and_writes_only_its_settings(self):
         with zipfile.ZipFile(self.package()) as package:
             self.assertEqual(sorted(package.namelist()), sorted(f"{FOLDER}/{name}" for name in CONTENTS),
-                             "one folder with the program, its rules and its read-me files")
+                             "one folder with the program, its iCalendar tool, its rules and its read-me files")
             place = tempfile.mkdtemp(prefix="Wispane 配布 テスト ", dir=drive_c())
             self.addCleanup(shutil.rmtree, place, ignore_errors=True)
             package.extractall(place)

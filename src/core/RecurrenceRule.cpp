@@ -173,6 +173,29 @@ void RecurrenceRule::CandidatesOf(const COleDateTime& day, const COleDateTime& s
     }
 }
 
+int RecurrenceRule::FirstPeriodReaching(const COleDateTime& start, const COleDateTime& from) const {
+    // Without COUNT the periods before `from` give nothing to keep: a rule that
+    // started centuries ago is not walked through.
+    if (count_ || from <= start) return 0;
+    int periods = 0;
+    switch (frequency_) {
+    case Frequency::Daily:
+        periods = from - start;
+        break;
+    case Frequency::Weekly:
+        // Whole weeks from the Monday of the start's week to the Monday of `from`'s.
+        periods = ((from - (from.GetDayOfWeek() + 5) % 7) - (start - (start.GetDayOfWeek() + 5) % 7)) / 7;
+        break;
+    case Frequency::Monthly:
+        periods = (from.GetYear() - start.GetYear()) * 12 + from.GetMonth() - start.GetMonth();
+        break;
+    case Frequency::Yearly:
+        periods = from.GetYear() - start.GetYear();
+        break;
+    }
+    return periods / interval_ * interval_;
+}
+
 std::vector<COleDateTime> RecurrenceRule::Expand(const COleDateTime& start, const COleDateTime& from,
                                                  const COleDateTime& to, std::size_t limit) const {
     std::vector<COleDateTime> dates;
@@ -182,7 +205,7 @@ std::vector<COleDateTime> RecurrenceRule::Expand(const COleDateTime& start, cons
     if (start >= from) dates.push_back(start);
     int emptyPeriods = 0;
     std::vector<COleDateTime> candidates;
-    for (int period = 0;; period += interval_) {
+    for (int period = FirstPeriodReaching(start, from);; period += interval_) {
         COleDateTime anchor;
         switch (frequency_) {
         case Frequency::Daily:

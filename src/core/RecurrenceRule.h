@@ -30,6 +30,9 @@ public:
                                      std::size_t limit) const;
 
 private:
+    // The first period, a whole number of intervals from the start's, that can hold
+    // a date from `from` on and still be counted right.
+    int FirstPeriodReaching(const COleDateTime& start, const COleDateTime& from) const;
     // The candidate days of the period (day, week, month or year) that holds `day`.
     void CandidatesOf(const COleDateTime& day, const COleDateTime& start, std::vector<COleDateTime>& out) const;
     void DaysOfMonth(int year, int month, const COleDateTime& start, std::vector<COleDateTime>& out) const;

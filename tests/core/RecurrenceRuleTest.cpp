@@ -57,3 +57,14 @@ TEST(RecurrenceRule, LimitsAndUnreadableRulesEndTheExpansion) {
         EXPECT_FALSE(RecurrenceRule::Parse(bad)) << bad;
     }
 }
+
+// A rule without end that began long ago keeps its rhythm in the window.
+TEST(RecurrenceRule, ARuleFromLongAgoKeepsItsIntervalInTheWindow) {
+    const COleDateTime from(2026, 1, 1);
+    EXPECT_EQ(Dates("FREQ=WEEKLY;INTERVAL=2", {2000, 1, 3}, 1000, from, {2026, 1, 31}),
+              (Texts{"2026-01-12", "2026-01-26"}));
+    EXPECT_EQ(Dates("FREQ=DAILY;INTERVAL=3", {1900, 1, 1}, 1000, from, {2026, 1, 10}),
+              (Texts{"2026-01-03", "2026-01-06", "2026-01-09"}));
+    EXPECT_EQ(Dates("FREQ=MONTHLY;INTERVAL=5", {100, 1, 15}, 1000, from, {2026, 12, 31}), (Texts{"2026-04-15", "2026-09-15"}));
+    EXPECT_EQ(Dates("FREQ=YEARLY;BYMONTH=3;BYDAY=-1SU", {100, 3, 28}, 1000, from, {2026, 12, 31}), Texts{"2026-03-29"});
+}

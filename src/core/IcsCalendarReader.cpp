@@ -13,6 +13,7 @@
 #include "Clock.h"
 #include "IcsText.h"
 #include "IcsTimeZone.h"
+#include "IcsValues.h"
 #include "RecurrenceRule.h"
 
 namespace {
@@ -23,8 +24,7 @@ using Lines = std::vector<ics::ContentLine>;
 constexpr std::size_t kMaxDepth = 8;
 // The start of a file read to see whether its first line opens a calendar.
 constexpr std::size_t kOpeningOctets = 1024;
-constexpr long long kSecondsPerDay = 86400;
-constexpr std::int32_t kSerialOf1970 = 25569;
+using ics::kSecondsPerDay;
 // Longer events are cut at the day limit anyway; this keeps the arithmetic in range.
 constexpr long long kMaxLengthSeconds = 10000LL * 366 * kSecondsPerDay;
 const COleDateTime kLastDay(9999, 12, 31);
@@ -102,42 +102,6 @@ std::optional<CalendarParts> SplitComponents(const std::vector<std::string>& lin
     return parts;
 }
 
-std::optional<int> Digits(std::string_view text) {
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
-}
-
-// A DATE ("20261224") or DATE-TIME ("20261224T183000", "...Z") value as written.
-struct WrittenTime {
-    COleDateTime day;
-    std::optional<int> seconds;  // into the day; nothing for a DATE
-    bool utc = false;
-};
-
-std::optional<WrittenTime> ParseTime(std::string_view text) {
-    text = Trimmed(text);
-    if (text.size() < 8) return std::nullopt;
-    const auto year = Digits(text.substr(0, 4));
-    const auto month = Digits(text.substr(4, 2));
-    const auto day = Digits(text.substr(6, 2));
-    if (!year || !month || !day) return std::nullopt;
-    WrittenTime time{COleDateTime(*year, *month, *day), std::nullopt};
-    if (!time.day.IsValid()) return std::nullopt;
-    if (text.size() == 8) return time;
-    time.utc = text.size() == 16 && (text[15] == 'Z' || text[15] == 'z');
-    if ((text.size() != 15 && !time.utc) || (text[8] != 'T' && text[8] != 't')) return std::nullopt;
-    const auto hour = Digits(text.substr(9, 2));
-    const auto minute = Digits(text.substr(11, 2));
-    const auto second = Digits(text.substr(13, 2));
-    if (!hour || !minute || !second || *hour > 23 || *minute > 59 || *second > 60) return std::nullopt;
-    time.seconds = *hour * 3600 + *minute * 60 + *second;
-    return time;
-}
-
 // The seconds of a DURATION value ("P2W", "-P1D", "PT1H30M", "P1DT12H"), nothing when unreadable.
 std::optional<long long> ParseDuration(std::string_view text) {
     text = Trimmed(text);
@@ -160,20 +124,10 @@ std::optional<long long> ParseDuration(std::string_view text) {
         const long long scale = !inTime ? (unit == 'W' ? 7 * kSecondsPerDay : unit == 'D' ? kSecondsPerDay : 0)
                                         : (unit == 'H' ? 3600 : unit == 'M' ? 60 : unit == 'S' ? 1 : 0);
         if (scale == 0) return std::nullopt;
-        total = std::min(total + *Digits(text.substr(0, length)) * scale, kMaxLengthSeconds);
+        total = std::min(total + *ics::Digits(text.substr(0, length)) * scale, kMaxLengthSeconds);
         text.remove_prefix(length + 1);
     }
     return negative ? -total : total;
-}
-
-std::vector<std::string_view> SplitList(std::string_view text) {
-    std::vector<std::string_view> items;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = text.find(',', at);
-        items.push_back(text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
-        if (end == std::string_view::npos) return items;
-        at = end + 1;
-    }
 }
 
 // The part of a TZID after its last `segments` slashes ("Europe/Berlin" of
@@ -206,18 +160,6 @@ std::string Title(const Lines& event) {
     return std::string(Trimmed(title));
 }
 
-long long WallOf(const COleDateTime& day, int seconds) {
-    return (static_cast<long long>(day.Serial()) - kSerialOf1970) * kSecondsPerDay + seconds;
-}
-
-long long DaysFrom1970(long long wall) { return (wall >= 0 ? wall : wall - (kSecondsPerDay - 1)) / kSecondsPerDay; }
-
-COleDateTime DayOf(long long wall) {
-    const long long serial = DaysFrom1970(wall) + kSerialOf1970;
-    if (serial < INT32_MIN || serial > INT32_MAX) return COleDateTime::Invalid();
-    return COleDateTime::FromSerial(static_cast<std::int32_t>(serial));
-}
-
 // The wall clock a date-time is on: floating (also a zone the reader does not know, taken as the user's),
 // UTC, or a time zone.
 struct Zone {
@@ -239,7 +181,7 @@ struct UserTime {
 };
 
 std::optional<UserTime> TimeOnWall(long long wall) {
-    const UserTime time{DayOf(wall), static_cast<int>(wall - DaysFrom1970(wall) * kSecondsPerDay)};
+    const UserTime time{ics::DayOfWallSeconds(wall), static_cast<int>(wall - ics::DayNumber(wall) * kSecondsPerDay)};
     if (!time.day.IsValid()) return std::nullopt;
     return time;
 }
@@ -252,7 +194,7 @@ public:
     explicit UserClock(const Clock& clock) : clock_(clock) {}
 
     std::optional<UserTime> At(long long utc) {
-        const long long day = DaysFrom1970(utc);
+        const long long day = ics::DayNumber(utc);
         const auto offset = OffsetFromDay(day);
         if (offset && offset == OffsetFromDay(day + 1)) return TimeOnWall(utc + *offset);
         return Asked(utc);
@@ -270,7 +212,7 @@ private:
         const auto [offset, added] = offsets_.try_emplace(day);
         if (added) {
             const long long utc = day * kSecondsPerDay;
-            if (const auto local = Asked(utc)) offset->second = WallOf(local->day, local->seconds) - utc;
+            if (const auto local = Asked(utc)) offset->second = ics::WallSeconds(local->day, local->seconds) - utc;
         }
         return offset->second;
     }
@@ -343,12 +285,12 @@ private:
 
     // The user's start of DTSTART itself, nothing when it lies outside the years the calendar holds.
     std::optional<UserTime> UserStart(const TimeValue& start) {
-        return start.seconds ? UserTimeOf(start.zone, WallOf(start.day, *start.seconds)) : UserTime{start.day};
+        return start.seconds ? UserTimeOf(start.zone, ics::WallSeconds(start.day, *start.seconds)) : UserTime{start.day};
     }
 
     // The days of one occurrence starting at `wall` on the event's clock; false when the limit cut them.
     bool MarkOccurrence(const TimeValue& start, long long wall, long long length, std::vector<COleDateTime>& days) {
-        COleDateTime first = DayOf(wall);
+        COleDateTime first = ics::DayOfWallSeconds(wall);
         COleDateTime last = first + static_cast<int>((std::max(length, 1LL) - 1) / kSecondsPerDay);
         if (start.seconds) {
             const auto begins = UserTimeOf(start.zone, wall);
@@ -368,7 +310,7 @@ private:
 
     // Seconds from the start to the end of one occurrence, by DTEND or DURATION; 0 without either.
     long long LengthOf(const Lines& event, const TimeValue& start) {
-        const long long startWall = WallOf(start.day, start.seconds.value_or(0));
+        const long long startWall = ics::WallSeconds(start.day, start.seconds.value_or(0));
         long long length = 0;
         if (const ics::ContentLine* endLine = Find(event, "DTEND")) {
             if (const auto end = ValueOf(*endLine, endLine->value)) length = WallIn(*end, start.zone, 0) - startWall;
@@ -394,12 +336,12 @@ private:
                                       : rule->Expand(start.day, options_.windowFrom, options_.windowTo, limit);
         }
         std::vector<long long> starts;
-        for (const COleDateTime& date : dates) starts.push_back(WallOf(date, startSeconds));
+        for (const COleDateTime& date : dates) starts.push_back(ics::WallSeconds(date, startSeconds));
         if (master && (rule || !ruleLine)) AddDates(event, "RDATE", start.zone, startSeconds, starts);
         std::sort(starts.begin(), starts.end());
         starts.erase(std::unique(starts.begin(), starts.end()), starts.end());
         std::erase_if(starts, [&](long long wall) {
-            return std::binary_search(excluded.begin(), excluded.end(), DayOf(wall).Serial());
+            return std::binary_search(excluded.begin(), excluded.end(), ics::DayOfWallSeconds(wall).Serial());
         });
         if (starts.empty() && rule && !rule->IsBounded()) ++reading_.outOfWindow;
         return starts;
@@ -420,7 +362,7 @@ private:
             }
         }
         std::vector<std::int32_t> days;
-        for (long long wall : walls) days.push_back(DayOf(wall).Serial());
+        for (long long wall : walls) days.push_back(ics::DayOfWallSeconds(wall).Serial());
         std::sort(days.begin(), days.end());
         return days;
     }
@@ -432,9 +374,9 @@ private:
         if (at == std::string_view::npos || (at > 0 && rule[at - 1] != ';')) return std::string(rule);
         const std::size_t end = std::min(rule.find(';', at), rule.size());
         const std::size_t valueAt = at + 6;
-        const auto until = ParseTime(rule.substr(valueAt, end - valueAt));
+        const auto until = ics::ParseDateTime(rule.substr(valueAt, end - valueAt));
         if (!until || !until->utc) return std::string(rule);
-        const COleDateTime day = DayOf(WallIn({until->day, until->seconds, {Zone::Kind::Utc}}, zone, 0));
+        const COleDateTime day = ics::DayOfWallSeconds(WallIn({until->day, until->seconds, {Zone::Kind::Utc}}, zone, 0));
         if (!day.IsValid()) return std::string(rule);
         char text[16];
         std::snprintf(text, sizeof text, "%04d%02d%02d", day.GetYear(), day.GetMonth(), day.GetDay());
@@ -446,7 +388,7 @@ private:
                   std::vector<long long>& walls) {
         for (const ics::ContentLine& line : event) {
             if (line.name != name) continue;
-            for (std::string_view item : SplitList(line.value)) {
+            for (std::string_view item : ics::SplitValue(line.value, ',')) {
                 const auto value = ValueOf(line, item.substr(0, item.find('/')));
                 if (value) walls.push_back(WallIn(*value, zone, startSeconds));
             }
@@ -454,7 +396,7 @@ private:
     }
 
     std::optional<TimeValue> ValueOf(const ics::ContentLine& line, std::string_view text) {
-        const auto written = ParseTime(text);
+        const auto written = ics::ParseDateTime(text);
         if (!written) return std::nullopt;
         TimeValue value{written->day, written->seconds, Zone{}};
         if (!written->seconds) return value;
@@ -468,7 +410,7 @@ private:
 
     // A time on `zone`'s clock, in seconds from 1970 on that clock; a DATE at `defaultSeconds` into its day.
     long long WallIn(const TimeValue& value, const Zone& zone, int defaultSeconds) {
-        const long long wall = WallOf(value.day, value.seconds.value_or(defaultSeconds));
+        const long long wall = ics::WallSeconds(value.day, value.seconds.value_or(defaultSeconds));
         if (!value.seconds || value.zone == zone || value.zone.kind == Zone::Kind::Floating) return wall;
         const long long utc = UtcOf(value.zone, wall);
         switch (zone.kind) {
@@ -481,7 +423,7 @@ private:
             break;
         }
         const auto user = UserTimeOf(value.zone, wall);
-        return user ? WallOf(user->day, user->seconds) : wall;
+        return user ? ics::WallSeconds(user->day, user->seconds) : wall;
     }
 
     static long long UtcOf(const Zone& zone, long long wall) {

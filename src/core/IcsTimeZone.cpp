@@ -3,50 +3,29 @@
 #include <algorithm>
 #include <cstdint>
 
+#include "IcsValues.h"
 #include "KnownTimeZones.h"
 
 namespace {
 
-constexpr long long kSecondsPerDay = 24 * 60 * 60;
+using ics::kSecondsPerDay;
 constexpr int kHour = 60 * 60;
-constexpr std::int32_t kEpochSerial = 25569;  // 1970-01-01
 // More changes than an observance has ever made: what a hostile rule can cost.
 constexpr std::size_t kMaxOnsets = 10000;
 
-long long SecondsOf(const COleDateTime& day) { return (day.Serial() - kEpochSerial) * kSecondsPerDay; }
-
-long long DayNumber(long long seconds) { return seconds / kSecondsPerDay - (seconds % kSecondsPerDay < 0 ? 1 : 0); }
-
-COleDateTime DayOf(long long seconds) {
-    const long long serial = DayNumber(seconds) + kEpochSerial;
-    if (serial < INT32_MIN || serial > INT32_MAX) return COleDateTime::Invalid();
-    return COleDateTime::FromSerial(static_cast<std::int32_t>(serial));
-}
-
 // The year of a wall-clock time, kept to the years whose year before is a valid one.
 int YearAround(long long wallSeconds) {
-    const long long first = COleDateTime(101, 1, 1).Serial();
-    const long long last = COleDateTime(9999, 12, 31).Serial();
-    const long long serial = std::clamp(DayNumber(wallSeconds) + kEpochSerial, first, last);
-    return COleDateTime::FromSerial(static_cast<std::int32_t>(serial)).GetYear();
-}
-
-std::optional<int> Digits(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    int value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-    }
-    return value;
+    const long long first = ics::WallSeconds(COleDateTime(101, 1, 1));
+    const long long last = ics::WallSeconds(COleDateTime(9999, 12, 31));
+    return ics::DayOfWallSeconds(std::clamp(wallSeconds, first, last)).GetYear();
 }
 
 // "+0900", "-0500" or "+053000": seconds east of UTC.
 std::optional<int> OffsetOf(std::string_view text) {
     if ((text.size() != 5 && text.size() != 7) || (text[0] != '+' && text[0] != '-')) return std::nullopt;
-    const auto hours = Digits(text.substr(1, 2));
-    const auto minutes = Digits(text.substr(3, 2));
-    const auto seconds = text.size() == 7 ? Digits(text.substr(5, 2)) : std::optional(0);
+    const auto hours = ics::Digits(text.substr(1, 2));
+    const auto minutes = ics::Digits(text.substr(3, 2));
+    const auto seconds = text.size() == 7 ? ics::Digits(text.substr(5, 2)) : std::optional(0);
     if (!hours || !minutes || !seconds || *hours > 23 || *minutes > 59 || *seconds > 59) return std::nullopt;
     const int offset = *hours * kHour + *minutes * 60 + *seconds;
     return text[0] == '-' ? -offset : offset;
@@ -55,42 +34,17 @@ std::optional<int> OffsetOf(std::string_view text) {
 // "YYYYMMDD" or "YYYYMMDDTHHMMSS" in wall-clock seconds; a UTC time ("...Z") is
 // taken to the wall clock by `offset`.
 std::optional<long long> WallSecondsOf(std::string_view text, int offset) {
-    if (text.size() < 8) return std::nullopt;
-    const auto year = Digits(text.substr(0, 4));
-    const auto month = Digits(text.substr(4, 2));
-    const auto day = Digits(text.substr(6, 2));
-    if (!year || !month || !day) return std::nullopt;
-    const COleDateTime date(*year, *month, *day);
-    if (!date.IsValid()) return std::nullopt;
-    long long seconds = SecondsOf(date);
-    text.remove_prefix(8);
-    if (text.empty()) return seconds;
-    if (text.size() < 7 || text[0] != 'T') return std::nullopt;
-    const auto hours = Digits(text.substr(1, 2));
-    const auto minutes = Digits(text.substr(3, 2));
-    const auto secs = Digits(text.substr(5, 2));
-    if (!hours || !minutes || !secs || *hours > 23 || *minutes > 59 || *secs > 60) return std::nullopt;
-    seconds += *hours * kHour + *minutes * 60 + *secs;
-    text.remove_prefix(7);
-    if (text == "Z") return seconds + offset;
-    return text.empty() ? std::optional(seconds) : std::nullopt;
-}
-
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = text.find(separator, at);
-        parts.push_back(text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
-        if (end == std::string_view::npos) return parts;
-        at = end + 1;
-    }
+    const auto value = ics::ParseDateTime(text);
+    if (!value) return std::nullopt;
+    const long long wall = ics::WallSeconds(value->day, value->seconds.value_or(0));
+    return value->utc ? wall + offset : wall;
 }
 
 // Whether a rule names the same days every year: FREQ=YEARLY without COUNT and
 // with an INTERVAL of 1.
 bool NamesEveryYear(std::string_view rule) {
     bool yearly = false;
-    for (std::string_view part : Split(rule, ';')) {
+    for (std::string_view part : ics::SplitValue(rule, ';')) {
         if (part == "FREQ=YEARLY") yearly = true;
         if (part.starts_with("COUNT=") || (part.starts_with("INTERVAL=") && part != "INTERVAL=1")) return false;
     }
@@ -138,7 +92,7 @@ std::optional<IcsTimeZone::Observance> IcsTimeZone::Observance::Read(
     if (!startSeconds) return std::nullopt;
     observance.start = *startSeconds;
     for (std::string_view list : dateLists) {
-        for (std::string_view item : Split(list, ',')) {
+        for (std::string_view item : ics::SplitValue(list, ',')) {
             // A PERIOD ("19970101T000000/PT1H") starts the change when it starts.
             const auto seconds = WallSecondsOf(item.substr(0, item.find('/')), *from);
             if (!seconds) return std::nullopt;
@@ -149,7 +103,7 @@ std::optional<IcsTimeZone::Observance> IcsTimeZone::Observance::Read(
 }
 
 std::vector<COleDateTime> IcsTimeZone::Observance::RuleDays(const COleDateTime& from, const COleDateTime& to) const {
-    const COleDateTime first = DayOf(start);
+    const COleDateTime first = ics::DayOfWallSeconds(start);
     if (everyYear && first.GetYear() < from.GetYear() - 1) {
         // The same days each year: a start on the first's day of the year before
         // the window finds them without going through the years since the first.
@@ -168,11 +122,11 @@ void IcsTimeZone::Observance::AddOnsets(const COleDateTime& from, const COleDate
     std::vector<long long> walls = dates;
     walls.push_back(start);
     if (rule) {
-        const long long timeOfDay = start - DayNumber(start) * kSecondsPerDay;
-        for (const COleDateTime& day : RuleDays(from, to)) walls.push_back(SecondsOf(day) + timeOfDay);
+        const long long timeOfDay = start - ics::DayNumber(start) * kSecondsPerDay;
+        for (const COleDateTime& day : RuleDays(from, to)) walls.push_back(ics::WallSeconds(day) + timeOfDay);
     }
-    const long long begin = SecondsOf(from);
-    const long long end = SecondsOf(to) + kSecondsPerDay;
+    const long long begin = ics::WallSeconds(from);
+    const long long end = ics::WallSeconds(to) + kSecondsPerDay;
     std::optional<long long> latestBefore;
     for (long long wall : walls) {
         if (wall < begin) {
@@ -226,7 +180,7 @@ std::optional<IcsTimeZone> IcsTimeZone::FromComponent(const std::vector<ics::Con
 std::optional<IcsTimeZone> IcsTimeZone::FromName(std::string_view name) {
     const auto known = FindKnownTimeZone(name);
     if (!known) return std::nullopt;
-    const long long firstDay = SecondsOf(COleDateTime(100, 1, 1));
+    const long long firstDay = ics::WallSeconds(COleDateTime(100, 1, 1));
     const auto observance = [&](int from, int to, const KnownChange* change) {
         Observance made;
         made.start = firstDay;

@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <string>
 
+#include "IcsValues.h"
+
 namespace {
 
 constexpr std::string_view kWeekdays[] = {"SU", "MO", "TU", "WE", "TH", "FR", "SA"};
@@ -18,25 +20,10 @@ std::optional<int> Number(std::string_view text) {
     return value;
 }
 
-std::vector<std::string_view> Split(std::string_view text, char separator) {
-    std::vector<std::string_view> parts;
-    for (std::size_t at = 0;;) {
-        const std::size_t end = text.find(separator, at);
-        parts.push_back(text.substr(at, end == std::string_view::npos ? std::string_view::npos : end - at));
-        if (end == std::string_view::npos) return parts;
-        at = end + 1;
-    }
-}
-
 // "YYYYMMDD", with or without a time after it.
 std::optional<COleDateTime> DateOf(std::string_view text) {
-    if (text.size() < 8) return std::nullopt;
-    const auto year = Number(text.substr(0, 4));
-    const auto month = Number(text.substr(4, 2));
-    const auto day = Number(text.substr(6, 2));
-    if (!year || !month || !day) return std::nullopt;
-    const COleDateTime date(*year, *month, *day);
-    return date.IsValid() ? std::optional(date) : std::nullopt;
+    const auto value = ics::ParseDateTime(text);
+    return value ? std::optional(value->day) : std::nullopt;
 }
 
 COleDateTime FirstOfMonth(int year, int month) { return COleDateTime(year, month, 1); }
@@ -46,7 +33,7 @@ COleDateTime FirstOfMonth(int year, int month) { return COleDateTime(year, month
 std::optional<RecurrenceRule> RecurrenceRule::Parse(std::string_view value) {
     RecurrenceRule rule;
     bool hasFrequency = false;
-    for (std::string_view part : Split(value, ';')) {
+    for (std::string_view part : ics::SplitValue(value, ';')) {
         if (part.empty()) continue;
         const std::size_t equals = part.find('=');
         if (equals == std::string_view::npos) return std::nullopt;
@@ -73,7 +60,7 @@ std::optional<RecurrenceRule> RecurrenceRule::Parse(std::string_view value) {
             if (!rule.until_) return std::nullopt;
         } else if (key == "BYMONTH" || key == "BYMONTHDAY") {
             const bool months = key == "BYMONTH";
-            for (std::string_view item : Split(text, ',')) {
+            for (std::string_view item : ics::SplitValue(text, ',')) {
                 const auto number = Number(item.starts_with('+') ? item.substr(1) : item);
                 if (!number || (months ? (*number < 1 || *number > 12) : (*number == 0 || std::abs(*number) > 31))) {
                     return std::nullopt;
@@ -81,7 +68,7 @@ std::optional<RecurrenceRule> RecurrenceRule::Parse(std::string_view value) {
                 (months ? rule.byMonth_ : rule.byMonthDay_).push_back(*number);
             }
         } else if (key == "BYDAY") {
-            for (std::string_view item : Split(text, ',')) {
+            for (std::string_view item : ics::SplitValue(text, ',')) {
                 if (item.size() < 2) return std::nullopt;
                 const auto weekday = std::find(std::begin(kWeekdays), std::end(kWeekdays), item.substr(item.size() - 2));
                 if (weekday == std::end(kWeekdays)) return std::nullopt;

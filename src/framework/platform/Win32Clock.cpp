@@ -13,24 +13,30 @@ SYSTEMTIME SystemTimeOf(const LocalTime& time) {
             .wMilliseconds = static_cast<WORD>(time.milliseconds)};
 }
 
-LocalTime Win32Clock::Now() const {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return {.year = now.wYear,
-            .month = now.wMonth,
-            .day = now.wDay,
-            .dayOfWeek = now.wDayOfWeek,
-            .hour = now.wHour,
-            .minute = now.wMinute,
-            .second = now.wSecond,
-            .milliseconds = now.wMilliseconds};
+namespace {
+
+LocalTime LocalTimeOf(const SYSTEMTIME& time) {
+    return {.year = time.wYear,
+            .month = time.wMonth,
+            .day = time.wDay,
+            .dayOfWeek = time.wDayOfWeek,
+            .hour = time.wHour,
+            .minute = time.wMinute,
+            .second = time.wSecond,
+            .milliseconds = time.wMilliseconds};
 }
 
-namespace {
 // FILETIME counts 100-nanosecond units from 1601-01-01 UTC.
 constexpr long long kUnitsPerSecond = 10'000'000;
 constexpr long long kSecondsFrom1601To1970 = 11'644'473'600;
+
 }  // namespace
+
+LocalTime Win32Clock::Now() const {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return LocalTimeOf(now);
+}
 
 long long Win32Clock::SecondsSinceEpoch(const LocalTime& local) const {
     // Milliseconds below a second leave the whole seconds as they are.
@@ -52,12 +58,5 @@ LocalTime Win32Clock::LocalTimeAt(long long secondsSinceEpoch) const {
     SYSTEMTIME utc{};
     SYSTEMTIME local{};
     if (!FileTimeToSystemTime(&time, &utc) || !SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local)) return {};
-    return {.year = local.wYear,
-            .month = local.wMonth,
-            .day = local.wDay,
-            .dayOfWeek = local.wDayOfWeek,
-            .hour = local.wHour,
-            .minute = local.wMinute,
-            .second = local.wSecond,
-            .milliseconds = 0};
+    return LocalTimeOf(local);
 }

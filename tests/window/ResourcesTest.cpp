@@ -406,6 +406,9 @@ TEST_P(LocalizedResourcesTest, OptionsMenuOffersEveryOptionInOrder) {
         {ID_ALWAYS_ON_TOP, l.Pick(u8"Always on Top", u8"常に最前面に表示(&T)")},
         {ID_CLOSE_BY_ESC, l.Pick(u8"Close by &Esc Key", u8"Esc キーで閉じる(&E)")},
         {kSeparator, L""},
+        {ID_EXPORT_SCHEDULES, l.Pick(u8"Ex&port Schedules…", u8"予定のエクスポート(&P)…")},
+        {ID_IMPORT_SCHEDULES, l.Pick(u8"&Import Schedules…", u8"予定のインポート(&I)…")},
+        {kSeparator, L""},
         {kSubmenu, l.Pick(u8"&Date of Today", u8"今日の日付(&D)")},
         {ID_NO_TODAY_MARK, l.Pick(u8"No Today &Mark", u8"今日の日付をマークしない(&M)")},
         {kSeparator, L""},
@@ -420,7 +423,20 @@ TEST_P(LocalizedResourcesTest, OptionsMenuOffersEveryOptionInOrder) {
         {ID_TODAY_DATE_ONLY, l.Pick(u8"Show &Date Only", u8"日付のみ表示する(&D)")},
         {ID_TODAY_TIME_ALSO, l.Pick(u8"Show &Time Also", u8"時刻も表示する(&T)")},
     };
-    EXPECT_EQ(ItemsOf(GetSubMenu(options, 9)), todayModes);
+    EXPECT_EQ(ItemsOf(GetSubMenu(options, 12)), todayModes);
+
+    // The calendar-file commands each have a key that no other item answers to.
+    const auto mnemonic = [](const MenuItem& item) {
+        const std::size_t at = item.text.find(L'&');
+        return at == std::wstring::npos ? L'\0' : static_cast<wchar_t>(towlower(item.text[at + 1]));
+    };
+    for (const MenuItem& command : expected) {
+        if (command.id != ID_EXPORT_SCHEDULES && command.id != ID_IMPORT_SCHEDULES) continue;
+        for (const MenuItem& other : expected) {
+            if (other.id == command.id) continue;
+            EXPECT_NE(mnemonic(other), mnemonic(command)) << ::testing::PrintToString(other.text);
+        }
+    }
 }
 
 TEST_P(LocalizedResourcesTest, ScheduleMenuOffersEditAndDelete) {

@@ -30,10 +30,35 @@ std::vector<std::string> NoteParts(const std::string& note) {
 }
 
 // One date's note as the import builds it.
-struct JoinedNote {
+class JoinedNote {
+public:
+    explicit JoinedNote(const std::string* existing) {
+        if (!existing) return;
+        text = *existing;
+        for (std::string& part : NoteParts(text)) parts_.insert(std::move(part));
+    }
+
+    // Whether the note holds the text between separators or its ends.
+    bool Holds(const std::string& added) const {
+        if (added.find(kJoinedNoteSeparator) == std::string::npos) return parts_.contains(added);
+        // A text with the separator in it spans several parts: found by its edges.
+        const std::string separator(kJoinedNoteSeparator);
+        return text == added || text.starts_with(added + separator) || text.ends_with(separator + added) ||
+               text.find(separator + added + separator) != std::string::npos;
+    }
+
+    void Join(const std::string& added) {
+        if (!text.empty() || changed) text += kJoinedNoteSeparator;
+        text += added;
+        for (std::string& part : NoteParts(added)) parts_.insert(std::move(part));
+        changed = true;
+    }
+
     std::string text;
-    std::unordered_set<std::string> parts;
     bool changed = false;
+
+private:
+    std::unordered_set<std::string> parts_;
 };
 
 // The date keys of the days, each formatted once.
@@ -64,31 +89,20 @@ ScheduleJoinCounts JoinNotes(const std::vector<IcsNote>& notes, ScheduleStore& s
         if (isNew) converted->second = platform.locale.SystemTextLikeUtf8(note.text);
         const std::string& text = converted->second;
 
-        auto [entry, first] = joined.try_emplace(key);
+        auto [entry, first] = joined.try_emplace(key, store.Find(key));
         JoinedNote& day = entry->second;
-        if (first) {
-            order.push_back(key);
-            if (const std::string* existing = store.Find(key)) {
-                day.text = *existing;
-                for (std::string& part : NoteParts(*existing)) day.parts.insert(std::move(part));
-            }
-        }
-        if (!day.parts.insert(text).second) {
+        if (first) order.push_back(key);
+        if (day.Holds(text)) {
             ++counts.present;
-        } else if (day.text.empty() && day.parts.size() == 1) {
-            day.text = text;
-            day.changed = true;
-            ++counts.added;
         } else {
-            day.text += kJoinedNoteSeparator;
-            day.text += text;
-            day.changed = true;
-            ++counts.joined;
+            ++(day.text.empty() && !day.changed ? counts.added : counts.joined);
+            day.Join(text);
         }
     }
     std::vector<ScheduleRow> rows;
     for (const std::string& key : order) {
-        if (joined[key].changed) rows.push_back({key, std::move(joined[key].text)});
+        JoinedNote& day = joined.at(key);
+        if (day.changed) rows.push_back({key, std::move(day.text)});
     }
     if (!rows.empty()) store.SetTexts(rows);
     return counts;

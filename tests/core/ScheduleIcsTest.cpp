@@ -63,18 +63,19 @@ TEST(ScheduleIcs, ImportJoinsTextsToADaysNoteOnceAndAgainChangesNothing) {
     store.LoadLines({"Schedule=" + Key(2026, 3, 1) + ",Dentist", "Old=" + Key(2026, 3, 9) + ",Kept as it is"});
     const std::string file =
         Calendar(AllDayEvent("20260301", "Dentist") + AllDayEvent("20260301", "Piano") + AllDayEvent("20260302", "Trip") +
-                 AllDayEvent("20260302", "Trip") + AllDayEvent("20260302", "Pack"));
+                 AllDayEvent("20260302", "Trip") + AllDayEvent("20260302", "Pack") +
+                 AllDayEvent("20260302", "Swim\\; pool B"));
     const ScheduleJoinCounts first = Import(file, store);
     EXPECT_EQ(first.added, 1u);
-    EXPECT_EQ(first.joined, 2u);
+    EXPECT_EQ(first.joined, 3u);
     EXPECT_EQ(first.present, 2u);
     EXPECT_EQ(*store.Find(Key(2026, 3, 1)), "Dentist; Piano");
-    EXPECT_EQ(*store.Find(Key(2026, 3, 2)), "Trip; Pack");
+    EXPECT_EQ(*store.Find(Key(2026, 3, 2)), "Trip; Pack; Swim; pool B");
     const Lines once = store.SectionLines();
 
     const ScheduleJoinCounts second = Import(file, store);
     EXPECT_EQ(second.added + second.joined, 0u);
-    EXPECT_EQ(second.present, 5u);
+    EXPECT_EQ(second.present, 6u) << "a text with the separator in it is found too";
     EXPECT_EQ(store.SectionLines(), once);
     EXPECT_EQ(*store.Find(Key(2026, 3, 9)), "Kept as it is");
 }

@@ -5,6 +5,11 @@
 #
 #   scripts/measure-month-change.sh [ROUNDS]      (default 10 changes per case)
 #
+# WISPANE_SCHEDULES_EN and WISPANE_SCHEDULES_JA may each name a settings file whose
+# "Schedule" section, as it stands (in that language's date keys and code page),
+# makes one more case of that language, shown as "file": for one, the settings
+# file bench/ics/ics-bench.exe leaves after its import.
+#
 # Method: the program starts from a fresh folder whose settings file holds the
 # schedules (spread over the years around today) and the window's place; once its
 # picture has settled, bench/startup/MonthChangeProbe.cpp sends Page Down and Page
@@ -16,6 +21,12 @@ set -euo pipefail
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 ROUNDS="${1:-10}"
 BUILD="$ROOT/build/windows"
+for variable in WISPANE_SCHEDULES_EN WISPANE_SCHEDULES_JA; do
+  if [[ -n "${!variable:-}" ]]; then
+    [[ -f "${!variable}" ]] || { echo "$variable: no file ${!variable}" >&2; exit 1; }
+    export "$variable=$(realpath "${!variable}")"
+  fi
+done
 export WINEPREFIX="$BUILD/wineprefix" WINEDEBUG=-all
 
 if [[ -z "${WISPANE_MONTH_CHANGE_BUILT:-}" ]]; then
@@ -44,13 +55,30 @@ sys.stdout.buffer.write(("\r\n".join(lines) + "\r\n").encode())
 PY
 }
 
-measure() {  # LANGUAGE COUNT: prints the probe's line for one case
+section_of() {  # FILE: a settings file with FILE's "Schedule" section
+  python3 - "$1" <<'PY'
+import sys
+lines, inside = [b"[Wispane Calendar]", b"WindowPos=0:1:-1:-1:-1:-1:100:100:296:223", b"[Schedule]"], False
+for line in open(sys.argv[1], "rb").read().splitlines():
+    if line.strip().startswith(b"["):
+        inside = line.strip().lower() == b"[schedule]"
+    elif inside and line.strip():
+        lines.append(line)
+sys.stdout.buffer.write(b"\r\n".join(lines) + b"\r\n")
+PY
+}
+
+measure() {  # LANGUAGE COUNT [FILE]: prints the probe's line for one case, FILE's schedules if given
   local language="$1" count="$2" locale=en_US.UTF-8
   [[ "$language" == ja ]] && locale=ja_JP.UTF-8
   local folder="$work/$language-$count"
   mkdir -p "$folder"
   cp "$BUILD/WispaneCalendar.exe" "$BUILD/Holiday.ini" "$folder/"
-  settings "$language" "$count" >"$folder/Wispane Calendar.ini"
+  if [[ -n "${3:-}" ]]; then
+    section_of "$3" >"$folder/Wispane Calendar.ini"
+  else
+    settings "$language" "$count" >"$folder/Wispane Calendar.ini"
+  fi
   (cd "$folder" && LC_ALL="$locale" exec wine WispaneCalendar.exe </dev/null >/dev/null 2>&1) &
   local program=$!
   local shown=0
@@ -77,4 +105,6 @@ for language in en ja; do
   for count in 0 1000 100000; do
     measure "$language" "$count"
   done
+  variable="WISPANE_SCHEDULES_${language^^}"
+  [[ -z "${!variable:-}" ]] || measure "$language" file "${!variable}"
 done

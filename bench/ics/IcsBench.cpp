@@ -274,8 +274,8 @@ bool WriteWholeFile(const std::string& path, const std::string& bytes) {
 }
 
 std::string ReadWholeFile(const std::string& path) {
-    const HANDLE file =
-        ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return {};
     LARGE_INTEGER size{};
     ::GetFileSizeEx(file, &size);
@@ -361,7 +361,8 @@ int main(int argc, char** argv) {
         auto result = ImportSchedules(bytes, store, platform);
         import.push_back(watch.Lap());
         if (!std::holds_alternative<ScheduleImport>(result)) {
-            std::fprintf(stderr, "ics-bench: the file was refused (%d)\n", static_cast<int>(std::get<IcsReadError>(result)));
+            std::fprintf(stderr, "ics-bench: the file was refused (%d)\n",
+                         static_cast<int>(std::get<IcsReadError>(result)));
             return 1;
         }
         const std::vector<std::string> written = store.SectionLines();

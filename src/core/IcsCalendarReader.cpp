@@ -6,13 +6,13 @@
 #include <map>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "Clock.h"
 #include "IcsText.h"
 #include "IcsTimeZone.h"
+#include "IcsUserClock.h"
 #include "IcsValues.h"
 #include "RecurrenceRule.h"
 
@@ -174,53 +174,6 @@ struct TimeValue {
     Zone zone;
 };
 
-// A moment on the user's wall clock.
-struct UserTime {
-    COleDateTime day;
-    int seconds = 0;
-};
-
-std::optional<UserTime> TimeOnWall(long long wall) {
-    const UserTime time{ics::DayOfWallSeconds(wall), static_cast<int>(wall - ics::DayNumber(wall) * kSecondsPerDay)};
-    if (!time.day.IsValid()) return std::nullopt;
-    return time;
-}
-
-// The user's wall clock at UTC moments. Asking the platform is slow (microseconds a time under Wine), so
-// it is asked for the offset at the start of each UTC day once; a moment of a day that starts and ends
-// with the same offset takes that offset, and only one of a day with a change is asked about itself.
-class UserClock {
-public:
-    explicit UserClock(const Clock& clock) : clock_(clock) {}
-
-    std::optional<UserTime> At(long long utc) {
-        const long long day = ics::DayNumber(utc);
-        const auto offset = OffsetFromDay(day);
-        if (offset && offset == OffsetFromDay(day + 1)) return TimeOnWall(utc + *offset);
-        return Asked(utc);
-    }
-
-private:
-    std::optional<UserTime> Asked(long long utc) const {
-        const LocalTime local = clock_.LocalTimeAt(utc);
-        const COleDateTime day(local.year, local.month, local.day);
-        if (!day.IsValid()) return std::nullopt;
-        return UserTime{day, local.hour * 3600 + local.minute * 60 + local.second};
-    }
-
-    std::optional<long long> OffsetFromDay(long long day) {
-        const auto [offset, added] = offsets_.try_emplace(day);
-        if (added) {
-            const long long utc = day * kSecondsPerDay;
-            if (const auto local = Asked(utc)) offset->second = ics::WallSeconds(local->day, local->seconds) - utc;
-        }
-        return offset->second;
-    }
-
-    const Clock& clock_;
-    std::unordered_map<long long, std::optional<long long>> offsets_;  // by UTC day from 1970
-};
-
 class CalendarReader {
 public:
     CalendarReader(CalendarParts parts, const IcsReadOptions& options, const Clock& clock)
@@ -284,8 +237,9 @@ private:
     }
 
     // The user's start of DTSTART itself, nothing when it lies outside the years the calendar holds.
-    std::optional<UserTime> UserStart(const TimeValue& start) {
-        return start.seconds ? UserTimeOf(start.zone, ics::WallSeconds(start.day, *start.seconds)) : UserTime{start.day};
+    std::optional<IcsUserTime> UserStart(const TimeValue& start) {
+        if (!start.seconds) return IcsUserTime{start.day};
+        return UserTimeOf(start.zone, ics::WallSeconds(start.day, *start.seconds));
     }
 
     // The days of one occurrence starting at `wall` on the event's clock; false when the limit cut them.
@@ -376,7 +330,8 @@ private:
         const std::size_t valueAt = at + 6;
         const auto until = ics::ParseDateTime(rule.substr(valueAt, end - valueAt));
         if (!until || !until->utc) return std::string(rule);
-        const COleDateTime day = ics::DayOfWallSeconds(WallIn({until->day, until->seconds, {Zone::Kind::Utc}}, zone, 0));
+        const COleDateTime day =
+            ics::DayOfWallSeconds(WallIn({until->day, until->seconds, {Zone::Kind::Utc}}, zone, 0));
         if (!day.IsValid()) return std::string(rule);
         char text[16];
         std::snprintf(text, sizeof text, "%04d%02d%02d", day.GetYear(), day.GetMonth(), day.GetDay());
@@ -430,8 +385,8 @@ private:
         return zone.kind == Zone::Kind::Named ? wall - zone.named->OffsetAt(wall) : wall;
     }
 
-    std::optional<UserTime> UserTimeOf(const Zone& zone, long long wall) {
-        return zone.kind == Zone::Kind::Floating ? TimeOnWall(wall) : userClock_.At(UtcOf(zone, wall));
+    std::optional<IcsUserTime> UserTimeOf(const Zone& zone, long long wall) {
+        return zone.kind == Zone::Kind::Floating ? IcsUserTimeOnWall(wall) : userClock_.At(UtcOf(zone, wall));
     }
 
     Zone ZoneNamed(const std::string& tzid) {
@@ -471,7 +426,7 @@ private:
 
     const CalendarParts parts_;
     const IcsReadOptions& options_;
-    UserClock userClock_;
+    IcsUserClock userClock_;
     IcsReading reading_;
     // The RECURRENCE-IDs of the events that override an occurrence, by UID.
     std::map<std::string, std::vector<const ics::ContentLine*>, std::less<>> overridden_;

@@ -173,8 +173,8 @@ bool ScheduleFileExchange::Import() const {
     const bool changed = import.counts.added + import.counts.joined != 0;
     if (changed) {
         const std::vector<std::string> written = store.SectionLines();
-        const bool saved = SaveSafely(settingsFilePath_,
-                                      [&](const std::string& copyPath) { return store.WriteSection(platform, copyPath); });
+        const bool saved = SaveSafely(
+            settingsFilePath_, [&](const std::string& copyPath) { return store.WriteSection(platform, copyPath); });
         // The file decides: a write the system reports as done may still not be there.
         ScheduleStore check(platform.locale.AnsiCodePage());
         check.Load(platform, settingsFilePath_);

@@ -40,7 +40,8 @@ TEST(ScheduleIcs, ExportedNotesImportIntoAnEmptyStoreAsTheyWere) {
     Lines lines;
     for (int index = 0; index < 1000; ++index) {
         const std::string text = locale.SystemTextFromUtf8(texts[index % 5] + " #" + std::to_string(index));
-        lines.push_back("Schedule=" + TestPlatform().dateKeys.Format(COleDateTime(2024, 1, 1) + index * 3) + "," + text);
+        lines.push_back("Schedule=" + TestPlatform().dateKeys.Format(COleDateTime(2024, 1, 1) + index * 3) + "," +
+                        text);
     }
     ScheduleStore full;
     full.LoadLines(lines);
@@ -61,10 +62,9 @@ TEST(ScheduleIcs, ExportedNotesImportIntoAnEmptyStoreAsTheyWere) {
 TEST(ScheduleIcs, ImportJoinsTextsToADaysNoteOnceAndAgainChangesNothing) {
     ScheduleStore store;
     store.LoadLines({"Schedule=" + Key(2026, 3, 1) + ",Dentist", "Old=" + Key(2026, 3, 9) + ",Kept as it is"});
-    const std::string file =
-        Calendar(AllDayEvent("20260301", "Dentist") + AllDayEvent("20260301", "Piano") + AllDayEvent("20260302", "Trip") +
-                 AllDayEvent("20260302", "Trip") + AllDayEvent("20260302", "Pack") +
-                 AllDayEvent("20260302", "Swim\\; pool B"));
+    const std::string file = Calendar(AllDayEvent("20260301", "Dentist") + AllDayEvent("20260301", "Piano") +
+                                      AllDayEvent("20260302", "Trip") + AllDayEvent("20260302", "Trip") +
+                                      AllDayEvent("20260302", "Pack") + AllDayEvent("20260302", "Swim\\; pool B"));
     const ScheduleJoinCounts first = Import(file, store);
     EXPECT_EQ(first.added, 1u);
     EXPECT_EQ(first.joined, 3u);
@@ -84,7 +84,8 @@ TEST(ScheduleIcs, AFileThatIsNotACalendarLeavesTheStoreAsItWas) {
     ScheduleStore store;
     store.LoadLines({"Schedule=" + Key(2026, 3, 1) + ",Dentist"});
     const Lines before = store.SectionLines();
-    for (const std::string& file : {std::string("PK\x03\x04 binary", 10), Calendar(AllDayEvent("20260301", "x")).substr(0, 90)}) {
+    for (const std::string& file :
+         {std::string("PK\x03\x04 binary", 10), Calendar(AllDayEvent("20260301", "x")).substr(0, 90)}) {
         EXPECT_TRUE(std::holds_alternative<IcsReadError>(ImportSchedules(file, store, TestPlatform())));
         EXPECT_EQ(store.SectionLines(), before);
     }

@@ -36,7 +36,8 @@ std::string ImportReport(const ScheduleImport& import) {
 std::string ReadErrorReport(IcsReadError error) {
     switch (error) {
     case IcsReadError::NotICalendar: return "not an iCalendar file";
-    case IcsReadError::Damaged: return "the iCalendar file is damaged (unclosed or too deeply nested parts, or a line too long)";
+    case IcsReadError::Damaged:
+        return "the iCalendar file is damaged (unclosed or too deeply nested parts, or a line too long)";
     case IcsReadError::TooManyNotes: return "the iCalendar file marks more days than the calendar takes at once";
     }
     return "unreadable";

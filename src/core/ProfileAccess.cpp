@@ -9,6 +9,8 @@
 namespace {
 constexpr std::size_t kValueBufferSize = 4096;
 constexpr std::size_t kFirstSectionBufferSize = 1024;
+// A larger file is read in doublings from there.
+constexpr std::uint64_t kLargestFirstBuffer = 64 * 1024 * 1024;
 }  // namespace
 
 std::string ReadProfileString(const PrivateProfile& profile, const std::string& path,
@@ -21,10 +23,13 @@ std::string ReadProfileString(const PrivateProfile& profile, const std::string& 
 }
 
 std::vector<std::string> ReadProfileSection(const PrivateProfile& profile, const std::string& path,
-                                            const std::string& section) {
+                                            const std::string& section, std::uint64_t fileSize) {
     std::string buffer;
     std::size_t length = 0;
-    for (std::size_t size = kFirstSectionBufferSize;; size *= 2) {
+    // The section's text is never longer than the file; two more for its ends.
+    const std::size_t first =
+        std::max<std::uint64_t>(kFirstSectionBufferSize, std::min(fileSize, kLargestFirstBuffer) + 2);
+    for (std::size_t size = first;; size *= 2) {
         buffer.resize(size);
         length = profile.GetSection(section.c_str(), buffer.data(), size, path.c_str());
         // size - 2 is the reader's only sign that the section was cut.

@@ -42,15 +42,26 @@ public:
     bool Holds(const std::string& added) const {
         if (added.find(kJoinedNoteSeparator) == std::string::npos) return parts_.contains(added);
         // A text with the separator in it spans several parts: found by its edges.
-        const std::string separator(kJoinedNoteSeparator);
-        return text == added || text.starts_with(added + separator) || text.ends_with(separator + added) ||
-               text.find(separator + added + separator) != std::string::npos;
+        const std::string_view note(text);
+        const std::size_t separator = kJoinedNoteSeparator.size();
+        for (std::size_t at = note.find(added); at != std::string_view::npos; at = note.find(added, at + 1)) {
+            const std::size_t end = at + added.size();
+            const bool opens =
+                at == 0 || (at >= separator && note.substr(at - separator, separator) == kJoinedNoteSeparator);
+            const bool closes = end == note.size() || note.substr(end, separator) == kJoinedNoteSeparator;
+            if (opens && closes) return true;
+        }
+        return false;
     }
 
     void Join(const std::string& added) {
         if (!text.empty() || changed) text += kJoinedNoteSeparator;
         text += added;
-        for (std::string& part : NoteParts(added)) parts_.insert(std::move(part));
+        if (added.find(kJoinedNoteSeparator) == std::string::npos) {
+            parts_.insert(added);
+        } else {
+            for (std::string& part : NoteParts(added)) parts_.insert(std::move(part));
+        }
         changed = true;
     }
 

@@ -21,7 +21,7 @@ void ScheduleStore::Load(const Platform& platform, const std::string& settingsFi
     // The stamp costs a fraction of reading and sorting a large section again.
     const std::optional<FileStamp> stamp = platform.profile.Stamp(settingsFilePath.c_str());
     if (stamp && loadedFrom_ && loadedFrom_->path == settingsFilePath && loadedFrom_->stamp == *stamp) return;
-    LoadLines(ReadProfileSection(platform.profile, settingsFilePath, kSection));
+    LoadLines(ReadProfileSection(platform.profile, settingsFilePath, kSection, stamp ? stamp->size : 0));
     // A write within the file system's time resolution after this read could leave
     // the same stamp: such a stamp does not stand for these lines.
     if (stamp && stamp->Settled()) loadedFrom_ = Source{settingsFilePath, *stamp};

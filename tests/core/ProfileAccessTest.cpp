@@ -51,8 +51,12 @@ TEST_P(ProfileAccessTest, ReadsAWholeSectionOfAnySize) {
     }
 
     const std::vector<std::string> lines = ScheduleLines(100'000);
-    folder.Write("big.ini", FileOf(lines));
+    const std::string file = FileOf(lines);
+    folder.Write("big.ini", file);
     EXPECT_EQ(ReadProfileSection(Profile(), folder.File("big.ini"), "Schedule"), lines);
+    // The file's size makes the first buffer; a size too small for it still reads it whole.
+    EXPECT_EQ(ReadProfileSection(Profile(), folder.File("big.ini"), "Schedule", file.size()), lines);
+    EXPECT_EQ(ReadProfileSection(Profile(), folder.File("big.ini"), "Schedule", 5000), lines);
 }
 
 TEST_P(ProfileAccessTest, MissingSectionReadsAsNoLines) {
